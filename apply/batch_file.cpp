@@ -1,0 +1,96 @@
+#include "apply/batch_file.h"
+
+#include <string_view>
+
+namespace veltrano {
+
+namespace {
+
+// How cmd.exe reads each line of a batch file decides what a text may hold:
+// - before anything else, every line (a "rem" line too) has its % sequences expanded:
+//   %PATH%, %1, and %~ which can abort the whole batch. "%%" is a literal %, so every % is
+//   doubled;
+// - then, outside double quotes, & | < > start another command or a redirection, ( ) open
+//   and close blocks, and ^ makes the next character literal; a ^ at the very end of a line
+//   joins the next line to it, also after "rem". Inside double quotes all of these are
+//   literal, and a " switches between the two states;
+// - when the user's registry enables delayed expansion, !name! is expanded after that, and
+//   carets are taken away a second time, inside quotes as well; no ! can be carried safely;
+// - a line break ends the command, and the following text would run as a new one.
+struct CmdPosition {
+  std::string_view escapedWithCaret;  // characters written with a ^ in front of them
+  std::string_view refused;           // characters that cannot be carried at all
+};
+
+// The comment runs nothing itself, but & or | could start a command after it, < or > a
+// redirection, and a final ^ would swallow the next line. If a " in the name switches quoting
+// on, these escapes just become literal carets of the comment; ( ) ! " mean nothing here.
+constexpr CmdPosition kComment{"&|<>^", ""};
+// Between the quotes that the line puts around the adapter name.
+constexpr CmdPosition kQuoted{"", "\"!"};
+// The static address values, read by cmd outside any quotes.
+constexpr CmdPosition kUnquoted{"&|<>^()", "\"!"};
+
+// Line breaks would add lines; the other control characters have no business in these texts.
+// The bytes of a multi-byte UTF-8 character are all 0x80 or above, so a byte test suffices.
+bool isControlCharacter(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F;
+}
+
+std::optional<std::string> carry(std::string_view text, const CmdPosition& position) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (isControlCharacter(c) || position.refused.find(c) != std::string_view::npos) {
+      return std::nullopt;
+    }
+    if (c == '%') {
+      out += "%%";
+      continue;
+    }
+    if (position.escapedWithCaret.find(c) != std::string_view::npos) {
+      out += '^';
+    }
+    out += c;
+  }
+  return out;
+}
+
+// What follows the quoted adapter name on the address line and on the DNS line.
+struct NetshTails {
+  std::string address;
+  std::string dns;
+};
+
+std::optional<NetshTails> netshTails(const BatchInput& input) {
+  if (input.dhcp) {
+    return NetshTails{" dhcp", " dhcp"};
+  }
+  const auto ip = carry(input.ip, kUnquoted);
+  const auto mask = carry(input.mask, kUnquoted);
+  const auto gateway = carry(input.gateway, kUnquoted);
+  const auto dns = carry(input.dns, kUnquoted);
+  if (!ip || !mask || !gateway || !dns) {
+    return std::nullopt;
+  }
+  return NetshTails{" static " + *ip + " " + *mask + " " + *gateway + " 1", " static " + *dns};
+}
+
+}  // namespace
+
+std::optional<std::string> buildBatch(const BatchInput& input) {
+  const auto nome = carry(input.nome, kComment);
+  const auto adapter = carry(input.interfaccia, kQuoted);
+  const auto tails = netshTails(input);
+  if (!nome || !adapter || !tails) {
+    return std::nullopt;
+  }
+  const std::string quotedAdapter = "\"" + *adapter + "\"";
+  std::string batch = "rem setting connessione " + *nome + "\r\n";
+  batch += "netsh interface ip set address " + quotedAdapter + tails->address + "\r\n";
+  batch += "netsh interface ip set dns " + quotedAdapter + tails->dns + "\r\n";
+  return batch;
+}
+
+}  // namespace veltrano

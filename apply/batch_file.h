@@ -1,0 +1,24 @@
+// lastconnection.bat: a comment line and the two netsh lines that switch the adapter.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace veltrano {
+
+struct BatchInput {
+  std::string nome;         // connection name, for the comment line
+  std::string interfaccia;  // adapter name, between double quotes
+  bool dhcp = false;
+  std::string ip;
+  std::string mask;
+  std::string gateway;
+  std::string dns;
+};
+
+// The three lines, each ending in CR LF, as UTF-8 text. Characters that cmd.exe would act
+// on are escaped so that they reach netsh or the comment literally; nullopt when a text
+// holds something that cannot be carried safely at all (see batch_file.cpp).
+std::optional<std::string> buildBatch(const BatchInput& input);
+
+}  // namespace veltrano

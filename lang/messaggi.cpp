@@ -1,0 +1,203 @@
+#include "lang/messaggi.h"
+
+#include <cstddef>
+
+namespace veltrano {
+
+namespace {
+
+struct Voce {
+  const char* chiave;
+  const char* italiano;
+  const char* inglese;
+};
+
+constexpr int kUltimaRiga = Catalogo::kRighe - 1;
+constexpr int kMassimoVoci = kUltimaRiga - 1;  // the last row must stay free for the end marker
+constexpr int kFineTabella = -1;
+
+// The same in both languages; one line per source line.
+constexpr const char* kTestoAbout =
+    "Veltrano 2.0\r\n"
+    "\r\n"
+    "The Veltrano developers\r\n"
+    "https://www.example.org\r\n"
+    "veltrano@example.org\r\n"
+    "https://www.example.org/veltrano";
+
+constexpr const char* kRigaContatti =
+    "Veltrano 2.0 The Veltrano developers\r\n"
+    "https://www.example.org - veltrano@example.org\r\n"
+    "https://www.example.org/veltrano";
+
+// In row order; the fall-back key must stay first.
+constexpr Voce kMessaggi[] = {
+    {"NOERR", "Errore non riconosciuto", "Unrecognized error"},
+    {"NODB", "Database non trovato. Impossibile continuare.", "Database not found. Exiting."},
+    {"NOINIFILE", "Errore nell'apertura del file velt2.ini. Impossibile continuare.",
+     "Error opening velt2.ini. Exiting."},
+    {"INSINTERFACE", "Inserire il nome dell'interfaccia di rete", "Insert network interface name"},
+    {"ESCI", "Esci", "Quit"},
+    {"SETTINGS", "Impostazioni", "Settings"},
+    {"NUOVACONN", "Nuova Connessione", "New Connection"},
+    {"SALVA", "Salva", "Save"},
+    {"SETTA", "Imposta Connessione", "Set Connection"},
+    {"ANNMOD", "Annulla Modifiche", "Undo Changes"},
+    {"CONN", "Connessione", "Connection"},
+    {"DHCP", "DHCP", "DHCP"},
+    {"IP", "IP", "IP"},
+    {"MASK", "Subnet Mask", "Subnet Mask"},
+    {"GATEWAY", "Gateway", "Gateway"},
+    {"DNS", "DNS", "DNS"},
+    {"PROXY", "Proxy", "Proxy"},
+    {"SERVERPROXY", "Server Proxy", "Proxy Server"},
+    {"PROXYPORT", "Porta Proxy", "Proxy Port"},
+    {"INSERTCONNNAME", "Inserire il nome della connessione", "Insert connection name"},
+    {"INSERTIP", "Inserire IP", "Insert IP"},
+    {"INSERTPROXY", "Inserire il server proxy", "Insert proxy server"},
+    {"INSERTPROXYPORT", "Inserire la porta del proxy", "Insert proxy port"},
+    {"ABORT", "Annulla", "Abort"},
+    {"LINGUA", "English", "Italiano"},
+    {"ABOUT", kTestoAbout, kTestoAbout},
+    {"SI", "Sì", "Yes"},
+    {"NO", "No", "No"},
+    {"SURETOSAVE", "Si è sicuri di voler salvare le modifiche?", "Are you sure to save changes?"},
+    {"SURETODEL", "Si è sicuri di voler eliminare la connessione?",
+     "Are you sure to delete this connection?"},
+    {"DELCONN", "Elimina Connessione", "Delete Connection"},
+    {"BY", kRigaContatti, kRigaContatti},
+    {"CONNESSIONI", "Connessioni", "Connections"},
+    {"COMANDI", "Comandi", "Commands"},
+    {"RENAME", "Rinomina Connessione", "Rename Connection"},
+    {"AIUTO", "Aiuto", "Help"},
+    {"INSRENAME", "Inserire il nuovo nome della connessione", "Insert new connection name"},
+    {"HELPFILENAME", "veltita.chm", "velteng.chm"},
+    {"NAMEALREADY", "Il nome della connessione è già stato usato. Modificare il nome e riprovare.",
+     "Connection name already used. Modify the name, then retry."},
+    {"NOLINEBREAK", "Il testo non può contenere ritorni a capo, tabulazioni o caratteri nulli.",
+     "The text cannot contain line breaks, tabs or null characters."},
+    {"NOCODEPAGE",
+     "Il testo contiene caratteri che il file velt2.ini non può memorizzare. Usare altri "
+     "caratteri.",
+     "The text contains characters that velt2.ini cannot store. Use other characters."},
+    {"TABLEFULL",
+     "Sono già memorizzate 1000 connessioni. Eliminarne una prima di aggiungerne un'altra.",
+     "1000 connections are already stored. Delete one before adding another."},
+    {"NOBATCHFILE",
+     "Impossibile scrivere il file lastconnection.bat nella cartella del programma. La "
+     "connessione non è stata impostata.",
+     "Cannot write lastconnection.bat in the program folder. The connection was not set."},
+    {"NOINTERFACE",
+     "Nessuna interfaccia di rete impostata. Impostarla con il pulsante Impostazioni.",
+     "No network interface set. Set it with the Settings button."},
+    {"BATCHCHARS",
+     "I valori contengono caratteri che non possono essere passati a netsh (virgolette, punto "
+     "esclamativo, caratteri di controllo o non supportati dalla console). Correggerli e "
+     "riprovare.",
+     "The values contain characters that cannot be passed to netsh (double quotes, exclamation "
+     "marks, control characters or characters the console cannot show). Correct them and "
+     "retry."},
+    {"NOBATCHSTART",
+     "Impossibile avviare lastconnection.bat. La connessione non è stata impostata.",
+     "Cannot start lastconnection.bat. The connection was not set."},
+};
+
+// In row order; the fall-back key must stay first.
+constexpr Voce kToolTip[] = {
+    {"NOTT", "ToolTip non trovato", "ToolTip not found"},
+    {"TT_COMBOCONN", "Scegliere la connessione", "Select the connection"},
+    {"TT_TXTNEWCONN", "Inserire il nome della nuova connessione", "Insert new connection name"},
+    {"TT_DHCP", "Selezionare se usare il DHCP", "Select if you want to use DHCP"},
+    {"TT_IP", "Inserire l'indirizzo IP", "Insert IP address"},
+    {"TT_SUBNET", "Inserire la subnet mask", "Insert subnet mask"},
+    {"TT_GATEWAY", "Inserire il gateway", "Insert gateway"},
+    {"TT_DNS", "Inserire il DNS", "Insert DNS"},
+    {"TT_USEPROXY", "Selezionare se usare il proxy", "Select if you want to use the proxy"},
+    {"TT_SERVERPROXY", "Indirizzo del server proxy", "Proxy server address"},
+    {"TT_PROXYPORT", "Porta del server proxy", "Proxy server port"},
+    {"TT_IMPOSTACONN", "Imposta la connessione corrente", "Set current connection"},
+    {"TT_NUOVACONN", "Crea una nuova connessione", "Create a new connection"},
+    {"ANNULLAMOD", "Annulla le modifiche", "Undo changes"},
+    {"SALVA", "Salva i parametri della connessione", "Save connection parameters"},
+    {"RINOCONN", "Rinomina la connessione corrente", "Rename current connection"},
+    {"ELICONN", "Elimina la connessione corrente", "Delete current connection"},
+    {"IMPOSTAZ", "Impostazioni di Veltrano", "Veltrano's settings"},
+    {"LINGUA", "Cambia la lingua", "Change language"},
+    {"AIUTO", "Help in linea", "On line help"},
+    {"INFO", "Informazioni su Veltrano", "About Veltrano"},
+    {"ESCI", "Abbandona Veltrano", "Quit Veltrano"},
+};
+
+// A full table ignores the append: only a programming error can get here.
+void aggiungi(Catalogo::Tabella& tabella, const std::string& chiave, const std::string& italiano,
+              const std::string& inglese) {
+  if (tabella.conteggio >= kMassimoVoci) {
+    return;
+  }
+  tabella.conteggio += 1;
+  auto& riga = tabella.righe[static_cast<std::size_t>(tabella.conteggio)];
+  riga = {tabella.conteggio, chiave, italiano, inglese};
+  tabella.righe[static_cast<std::size_t>(tabella.conteggio + 1)].numero = kFineTabella;
+}
+
+std::string testoInLingua(const Catalogo::Riga& riga, const std::string& lingua) {
+  if (lingua == "IT") {
+    return riga.italiano;
+  }
+  if (lingua == "IN") {
+    return riga.inglese;
+  }
+  return {};
+}
+
+std::string cerca(const Catalogo::Tabella& tabella, const std::string& chiave,
+                  const std::string& lingua, const std::string& chiaveRiserva) {
+  for (int r = 1; r <= kUltimaRiga; ++r) {
+    const auto& riga = tabella.righe[static_cast<std::size_t>(r)];
+    if (riga.numero == kFineTabella) {
+      // Guards against endless recursion in a table built without its fall-back entry.
+      if (chiave == chiaveRiserva) {
+        return {};
+      }
+      return cerca(tabella, chiaveRiserva, lingua, chiaveRiserva);
+    }
+    if (riga.chiave == chiave) {
+      return testoInLingua(riga, lingua);
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+void Catalogo::caricaMessaggi() {
+  if (numMessaggi() > 1 || numToolTip() > 1) {
+    return;
+  }
+  for (const auto& voce : kMessaggi) {
+    aggiungiMessaggio(voce.chiave, voce.italiano, voce.inglese);
+  }
+  for (const auto& voce : kToolTip) {
+    aggiungiToolTip(voce.chiave, voce.italiano, voce.inglese);
+  }
+}
+
+void Catalogo::aggiungiMessaggio(const std::string& chiave, const std::string& italiano,
+                                 const std::string& inglese) {
+  aggiungi(messaggi_, chiave, italiano, inglese);
+}
+
+void Catalogo::aggiungiToolTip(const std::string& chiave, const std::string& italiano,
+                               const std::string& inglese) {
+  aggiungi(toolTip_, chiave, italiano, inglese);
+}
+
+std::string Catalogo::getMessaggio(const std::string& chiave, const std::string& lingua) const {
+  return cerca(messaggi_, chiave, lingua, "NOERR");
+}
+
+std::string Catalogo::getToolTip(const std::string& chiave, const std::string& lingua) const {
+  return cerca(toolTip_, chiave, lingua, "NOTT");
+}
+
+}  // namespace veltrano

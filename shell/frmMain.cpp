@@ -1,0 +1,78 @@
+#include "shell/frmMain.h"
+
+namespace veltrano {
+
+frmMain::frmMain(Controls controls, Services services) : c_(controls), s_(services) {
+  collegaEventi();
+}
+
+void frmMain::collegaEventi() {
+  c_.cmdSetta.setClickHandler([this] { cmdSetta_Click(); });
+  c_.cmdNuova.setClickHandler([this] { cmdNuova_Click(); });
+  c_.cmdAnnullaModifiche.setClickHandler([this] { cmdAnnullaModifiche_Click(); });
+  c_.cmdSalva.setClickHandler([this] { cmdSalva_Click(); });
+  c_.cmdRinomina.setClickHandler([this] { cmdRinomina_Click(); });
+  c_.cmdElimina.setClickHandler([this] { cmdElimina_Click(); });
+  c_.cmdSettings.setClickHandler([this] { cmdSettings_Click(); });
+  c_.cmdLingua.setClickHandler([this] { cmdLingua_Click(); });
+  c_.cmdAiuto.setClickHandler([this] { cmdAiuto_Click(); });
+  c_.cmdInfo.setClickHandler([this] { cmdInfo_Click(); });
+  c_.cmdEsci.setClickHandler([this] { cmdEsci_Click(); });
+  c_.cmbConnessione.setClickHandler([this] { cmbConnessione_Click(); });
+  c_.cmbDHCP.setClickHandler([this] { cmbDHCP_Click(); });
+  c_.cmbUseProxy.setClickHandler([this] { cmbUseProxy_Click(); });
+  collegaFocus();
+}
+
+std::string frmMain::cartellaProgramma() {
+  std::string cartella = s_.platform.programFolder();
+  if (cartella.empty() || cartella.back() != '\\') {
+    cartella += '\\';
+  }
+  return cartella;
+}
+
+void frmMain::Form_Load() {
+  finestraAttivata_ = false;
+  uscitaRichiesta_ = false;
+  percorso_ = cartellaProgramma();
+  fileIni_ = percorso_ + "velt2.ini";
+  messaggi_.caricaMessaggi();
+  profilo_.lingua = "IT";
+  leggiConnessioni();
+  // The rest runs even after a failed read: the window is built, then closes when shown.
+  RedisegnaLingua();
+  svuotaComboSiNo();
+  popolatutto();
+  abilitaPulsanti();
+}
+
+void frmMain::Form_Activate() {
+  if (uscitaRichiesta_) {
+    c_.window.close();
+    return;
+  }
+  finestraAttivata_ = true;
+}
+
+void frmMain::Form_Unload() {
+  uscitaRichiesta_ = true;
+}
+
+void frmMain::cmdEsci_Click() {
+  c_.window.close();
+}
+
+std::string frmMain::messaggio(const std::string& chiave) const {
+  return messaggi_.getMessaggio(chiave, profilo_.lingua);
+}
+
+void frmMain::MostraErrore(const std::string& testo) {
+  s_.dialogs.messageBox(testo, kCritical, kTitolo);
+}
+
+void frmMain::MostraInfo(const std::string& testo) {
+  s_.dialogs.messageBox(testo, kInformation, kTitolo);
+}
+
+}  // namespace veltrano

@@ -1,0 +1,110 @@
+// The few operations the window logic needs from native controls and dialogs.
+//
+// Event rules every implementation keeps (the logic depends on them):
+//  - setting a list's selected index from code to a new value runs its selection
+//    handler before setListIndex returns; setting the current index again runs nothing;
+//  - adding, inserting and removing list entries run no handler;
+//  - a disabled text field cannot take the focus;
+//  - message and input boxes are modal.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace veltrano {
+
+using Handler = std::function<void()>;
+
+// A colour packed as red + 256 * green + 65536 * blue.
+using Colore = std::int32_t;
+constexpr Colore rgb(int red, int green, int blue) {
+  return red + 256 * green + 65536 * blue;
+}
+constexpr Colore kWhite = rgb(255, 255, 255);
+
+// Frames, labels and the window itself: only their caption changes at run time.
+class CaptionControl {
+ public:
+  virtual ~CaptionControl() = default;
+  virtual void setCaption(const std::string& text) = 0;
+};
+
+class CommandButton {
+ public:
+  virtual ~CommandButton() = default;
+  virtual void setCaption(const std::string& text) = 0;
+  virtual void setEnabled(bool enabled) = 0;
+  virtual void setToolTip(const std::string& text) = 0;
+  virtual void setClickHandler(Handler onClick) = 0;
+};
+
+class TextField {
+ public:
+  virtual ~TextField() = default;
+  virtual std::string text() const = 0;
+  virtual void setText(const std::string& text) = 0;
+  virtual void setEnabled(bool enabled) = 0;
+  virtual void setVisible(bool visible) = 0;
+  virtual void setBackColour(Colore colour) = 0;
+  virtual void setToolTip(const std::string& text) = 0;
+  virtual void setFocus() = 0;
+  virtual void setFocusHandlers(Handler gotFocus, Handler lostFocus) = 0;
+};
+
+// A drop-down list the user picks from without typing.
+class DropDownList {
+ public:
+  virtual ~DropDownList() = default;
+  virtual void addItem(const std::string& text) = 0;
+  virtual void insertItem(int index, const std::string& text) = 0;
+  virtual void removeItem(int index) = 0;
+  virtual int count() const = 0;
+  virtual int listIndex() const = 0;  // -1 when nothing is selected
+  virtual void setListIndex(int index) = 0;
+  virtual std::string text() const = 0;  // the selected entry, empty when none
+  virtual void setVisible(bool visible) = 0;
+  virtual void setBackColour(Colore colour) = 0;
+  virtual void setToolTip(const std::string& text) = 0;
+  virtual void setClickHandler(Handler onSelection) = 0;
+  virtual void setFocusHandlers(Handler gotFocus, Handler lostFocus) = 0;
+};
+
+class MainWindow : public CaptionControl {
+ public:
+  // Closes the window; its unload handler runs and the program ends.
+  virtual void close() = 0;
+};
+
+// Message-box styles and the one answer the program tests.
+enum MessageStyle : int { kYesNo = 4, kCritical = 16, kInformation = 64 };
+constexpr int kAnswerYes = 6;
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual int messageBox(const std::string& text, int style, const std::string& title) = 0;
+  // The typed text on OK, the empty text on Cancel.
+  virtual std::string inputBox(const std::string& prompt, const std::string& title,
+                               const std::string& initialText) = 0;
+};
+
+enum class StartResult { Started, Declined, Failed };
+
+// Services of the machine the window needs: where it lives, help, starting a program.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  // The executable's folder; ends in "\" only for a drive's root.
+  virtual std::string programFolder() = 0;
+  virtual void setHelpFile(const std::string& path) = 0;
+  virtual std::string helpFile() const = 0;
+  // Opens a help file at its table of contents; the outcome is not reported.
+  virtual void showHelp(const std::string& path) = 0;
+  // Starts a program without waiting. Style 2: minimized window that takes the focus.
+  virtual StartResult startProgram(const std::string& path, int windowStyle) = 0;
+  // Tells running programs that the user's Internet settings changed.
+  virtual void internetSettingsChanged() = 0;
+};
+
+}  // namespace veltrano

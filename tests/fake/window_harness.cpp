@@ -1,0 +1,89 @@
+#include "fake/window_harness.h"
+
+namespace veltrano::fake {
+
+Conn dhcpConn(const std::string& name) {
+  return {name, "DHCP", "DHCP", "DHCP", "DHCP", "NO PROXY", "NO PROXY", "NO", "SI"};
+}
+
+Conn staticConn(const std::string& name, const std::string& ip) {
+  return {name, ip, "255.255.255.0", "10.0.0.1", "10.0.0.2", "NO PROXY", "NO PROXY", "NO", "NO"};
+}
+
+Conn proxyConn(const std::string& name, const std::string& proxy, const std::string& port) {
+  return {name, "DHCP", "DHCP", "DHCP", "DHCP", proxy, port, "SI", "SI"};
+}
+
+std::string lines(const std::vector<std::string>& each) {
+  std::string out;
+  for (const auto& line : each) {
+    out += line + "\r\n";
+  }
+  return out;
+}
+
+std::string profileFile(const std::vector<Conn>& conns, const std::string& lingua,
+                        const std::string& adapter, const std::string& count) {
+  std::vector<std::string> all = {adapter, "", lingua,
+                                  count.empty() ? std::to_string(conns.size()) : count};
+  for (const auto& c : conns) {
+    all.insert(all.end(),
+               {c.name, c.ip, c.mask, c.gateway, c.dns, c.proxy, c.port, c.useProxy, c.dhcp});
+  }
+  return lines(all);
+}
+
+Harness::Harness() {
+  platform.folder = kFolder;
+  Controls controls{window,   frmConnessioni, frmComandi,     lblConnection,  lblDHCP,
+                    lblIP,    lblMask,        lblGateway,     lblDNS,         lblUseProxy,
+                    lblProxy, lblProxyPort,   cmbConnessione, txtConnessione, cmbDHCP,
+                    txtIP,    txtMask,        txtGateway,     txtDNS,         cmbUseProxy,
+                    txtProxy, txtProxyPort,   cmdSetta,       cmdNuova,       cmdAnnullaModifiche,
+                    cmdSalva, cmdRinomina,    cmdElimina,     cmdSettings,    cmdLingua,
+                    cmdAiuto, cmdInfo,        cmdEsci};
+  Services services{dialogs, platform, files, registry, windows1252(), codePage850()};
+  txtConnessione.visible = false;
+  form = std::make_unique<frmMain>(controls, services);
+  window.onUnload = [this] { form->Form_Unload(); };
+}
+
+Harness::~Harness() = default;
+
+void Harness::withProfile(const std::string& text) {
+  files.files[kIni] = *windows1252().fromUtf8(text);
+}
+
+void Harness::start() {
+  form->Form_Load();
+  form->Form_Activate();
+}
+
+std::string Harness::ini() const {
+  const auto found = files.files.find(kIni);
+  return found == files.files.end() ? std::string() : windows1252().toUtf8(found->second);
+}
+
+std::string Harness::batch() const {
+  const auto found = files.files.find(kBatch);
+  return found == files.files.end() ? std::string() : codePage850().toUtf8(found->second);
+}
+
+std::vector<std::string> Harness::iniLines() const {
+  const std::string text = ini();
+  std::vector<std::string> out;
+  for (const auto line : splitLines(text)) {
+    out.emplace_back(line);
+  }
+  return out;
+}
+
+std::vector<std::string> Harness::boxTexts() const {
+  std::vector<std::string> texts;
+  for (const auto& box : dialogs.boxes) {
+    texts.push_back(box.text);
+  }
+  return texts;
+}
+
+}  // namespace veltrano::fake
