@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs every test of Veltrano: the portable logic natively (plain and under AddressSanitizer
+# and UBSan), then the real veltrano.exe end to end under Wine and Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+bash tools/install-deps.sh
+jobs=$(nproc)
+
+echo "== Unit and window-logic tests"
+cmake --preset linux >/dev/null
+cmake --build --preset linux -j"$jobs"
+ctest --preset linux -j"$jobs"
+
+echo "== The same under AddressSanitizer and UBSan"
+cmake --preset linux-asan >/dev/null
+cmake --build --preset linux-asan -j"$jobs"
+ctest --preset linux-asan -j"$jobs"
+
+echo "== veltrano.exe end to end under Wine"
+cmake --preset mingw >/dev/null
+cmake --build --preset mingw -j"$jobs"
+bash scripts/e2e.sh
