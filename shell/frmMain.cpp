@@ -57,6 +57,14 @@ void frmMain::Form_Activate() {
 
 void frmMain::Form_Unload() {
   uscitaRichiesta_ = true;
+  chiusa_ = true;
+}
+
+StatoFinestra frmMain::stato() const {
+  if (chiusa_) {
+    return StatoFinestra::Ended;
+  }
+  return finestraAttivata_ ? StatoFinestra::Shown : StatoFinestra::Loading;
 }
 
 void frmMain::cmdEsci_Click() {

@@ -64,6 +64,9 @@ struct Services {
   const TextCodec& oem;   // lastconnection.bat, as cmd.exe reads it
 };
 
+// Loading until the first activation, Shown from then on, Ended once closing has begun.
+enum class StatoFinestra { Loading, Shown, Ended };
+
 class frmMain {
  public:
   // Wires every control's events to its handler; nothing else runs before Form_Load.
@@ -75,6 +78,8 @@ class frmMain {
   void Form_Load();
   void Form_Activate();
   void Form_Unload();
+
+  StatoFinestra stato() const;
 
   // Read-only views for the toolkit and for tests.
   const Profilo& profilo() const { return profilo_; }
@@ -157,6 +162,7 @@ class frmMain {
   Colore coloreFocus_ = 0;
   bool finestraAttivata_ = false;
   bool uscitaRichiesta_ = false;
+  bool chiusa_ = false;  // the unload handler has run
   std::string percorso_;
   std::string fileIni_;
   Profilo profilo_;  // interfaccia, riservato, lingua, numConnessioni and connessioni

@@ -19,9 +19,11 @@ TEST(StartUp, WithoutProfileFileShowsItalianErrorThenClosesAtFirstActivation) {
   EXPECT_EQ(h.lastBox().title, "Veltrano");
   EXPECT_TRUE(errorBeforeShown);
   EXPECT_FALSE(h.window.closed);  // start-up runs to its end first
+  EXPECT_EQ(h.form->stato(), StatoFinestra::Loading);
   EXPECT_EQ(h.cmdEsci.caption, "Esci");
   h.form->Form_Activate();
   EXPECT_TRUE(h.window.closed);
+  EXPECT_EQ(h.form->stato(), StatoFinestra::Ended);
   EXPECT_FALSE(h.form->finestraAttivata());
   EXPECT_FALSE(h.files.has(Harness::kIni));
   EXPECT_EQ(h.files.replaceCount + h.files.writeCount, 0);
@@ -54,7 +56,7 @@ TEST(StartUp, GoodFileGivesTableHeaderAndLanguageAsRead) {
   h.start();
   EXPECT_TRUE(h.dialogs.boxes.empty());
   EXPECT_FALSE(h.window.closed);
-  EXPECT_TRUE(h.form->finestraAttivata());
+  EXPECT_EQ(h.form->stato(), StatoFinestra::Shown);
   EXPECT_EQ(h.form->profilo().interfaccia, "Wi-Fi 2");
   EXPECT_EQ(h.form->lingua(), "IN");
   EXPECT_EQ(h.form->profilo().connessioni.count(), 2);
@@ -82,7 +84,7 @@ TEST(Closing, QuitEndsAtOnceWithoutAskingOrSaving) {
   h.txtIP.type("192.168.1.1");  // an unsaved edit is dropped
   h.cmdEsci.click();
   EXPECT_TRUE(h.window.closed);
-  EXPECT_TRUE(h.form->uscitaRichiesta());
+  EXPECT_EQ(h.form->stato(), StatoFinestra::Ended);
   EXPECT_TRUE(h.dialogs.boxes.empty());
   EXPECT_EQ(h.ini(), before);
   EXPECT_EQ(h.files.replaceCount, 0);
