@@ -1,0 +1,49 @@
+// The window's layout in twips, as designed, and the one helper that turns twips into
+// pixels at a DPI: window creation and WM_DPICHANGED both go through it.
+#pragma once
+
+#include <windows.h>
+
+#include <span>
+
+namespace veltrano::win32 {
+
+enum class ControlKind { Frame, Label, TextField, DropDownList, CommandButton };
+
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct PixelRect {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+struct ControlSpec {
+  int id;
+  ControlKind kind;
+  int frameId;  // 0: placed on the window itself
+  const wchar_t* designText;
+  TwipsRect rect;  // relative to the frame
+  bool visible;
+};
+
+constexpr int kTwipsPerInch = 1440;
+constexpr int kClientWidthTwips = 9885;
+constexpr int kClientHeightTwips = 4395;
+
+// Every control, in creation order: the 21 controls of the focus order first, in that
+// order (creation order is tab order), then the labels, then the frames behind them all.
+std::span<const ControlSpec> controlTable();
+
+int twipsToPixels(int twips, UINT dpi);
+// Position relative to the window's client area; each edge is scaled on its own so that
+// neighbours stay flush whatever the rounding.
+PixelRect toPixels(const ControlSpec& spec, UINT dpi);
+
+}  // namespace veltrano::win32

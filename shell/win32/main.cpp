@@ -1,0 +1,88 @@
+// veltrano.exe: creates the Win32 services and the main window, hands them to the window
+// logic and runs the message loop until the window closes.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "shell/frmMain.h"
+#include "shell/win32/code_page_codec.h"
+#include "shell/win32/control_ids.h"
+#include "shell/win32/main_window.h"
+#include "shell/win32/message_loop.h"
+#include "shell/win32/win32_dialogs.h"
+#include "shell/win32/win32_file_system.h"
+#include "shell/win32/win32_platform.h"
+#include "shell/win32/win32_registry.h"
+
+namespace {
+
+using veltrano::Controls;
+using veltrano::win32::AppWindow;
+namespace ids = veltrano::ids;
+
+Controls controlsOf(AppWindow& window) {
+  return Controls{window,
+                  window.captionControl(ids::frmConnessioni),
+                  window.captionControl(ids::frmComandi),
+                  window.captionControl(ids::lblConnection),
+                  window.captionControl(ids::lblDHCP),
+                  window.captionControl(ids::lblIP),
+                  window.captionControl(ids::lblMask),
+                  window.captionControl(ids::lblGateway),
+                  window.captionControl(ids::lblDNS),
+                  window.captionControl(ids::lblUseProxy),
+                  window.captionControl(ids::lblProxy),
+                  window.captionControl(ids::lblProxyPort),
+                  window.dropDownList(ids::cmbConnessione),
+                  window.textField(ids::txtConnessione),
+                  window.dropDownList(ids::cmbDHCP),
+                  window.textField(ids::txtIP),
+                  window.textField(ids::txtMask),
+                  window.textField(ids::txtGateway),
+                  window.textField(ids::txtDNS),
+                  window.dropDownList(ids::cmbUseProxy),
+                  window.textField(ids::txtProxy),
+                  window.textField(ids::txtProxyPort),
+                  window.commandButton(ids::cmdSetta),
+                  window.commandButton(ids::cmdNuova),
+                  window.commandButton(ids::cmdAnnullaModifiche),
+                  window.commandButton(ids::cmdSalva),
+                  window.commandButton(ids::cmdRinomina),
+                  window.commandButton(ids::cmdElimina),
+                  window.commandButton(ids::cmdSettings),
+                  window.commandButton(ids::cmdLingua),
+                  window.commandButton(ids::cmdAiuto),
+                  window.commandButton(ids::cmdInfo),
+                  window.commandButton(ids::cmdEsci)};
+}
+
+void initCommonControls() {
+  INITCOMMONCONTROLSEX classes{};
+  classes.dwSize = sizeof classes;
+  classes.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  InitCommonControlsEx(&classes);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int showCommand) {
+  namespace win32 = veltrano::win32;
+  initCommonControls();
+  AppWindow window(instance);
+  if (window.hwnd() == nullptr) {
+    return 1;
+  }
+  win32::Win32Platform platform;
+  platform.setOwner(window.hwnd());
+  win32::Win32Dialogs dialogs(instance, window.hwnd());
+  win32::Win32FileSystem files;
+  win32::Win32Registry registry;
+  veltrano::frmMain form(controlsOf(window),
+                         veltrano::Services{dialogs, platform, files, registry,
+                                            win32::ansiCodePage(), win32::oemCodePage()});
+  window.setWindowEvents([&form] { form.Form_Activate(); }, [&form] { form.Form_Unload(); });
+  form.Form_Load();
+  window.show(showCommand);
+  return win32::runMessageLoop(window.hwnd());
+}

@@ -1,0 +1,17 @@
+#include "shell/win32/message_loop.h"
+
+namespace veltrano::win32 {
+
+int runMessageLoop(HWND mainWindow) {
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (IsWindow(mainWindow) && IsDialogMessageW(mainWindow, &message)) {
+      continue;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace veltrano::win32

@@ -1,0 +1,19 @@
+#include "shell/win32/win32_dialogs.h"
+
+#include "shell/win32/input_box.h"
+#include "shell/win32/utf16.h"
+
+namespace veltrano::win32 {
+
+int Win32Dialogs::messageBox(const std::string& text, int style, const std::string& title) {
+  return MessageBoxW(owner_, widen(text).c_str(), widen(title).c_str(), static_cast<UINT>(style));
+}
+
+std::string Win32Dialogs::inputBox(const std::string& prompt, const std::string& title,
+                                   const std::string& initialText) {
+  const std::wstring typed =
+      runInputBox(instance_, owner_, {widen(prompt), widen(title), widen(initialText)});
+  return narrow(typed);
+}
+
+}  // namespace veltrano::win32
