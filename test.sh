@@ -17,7 +17,10 @@ cmake --preset linux-asan >/dev/null
 cmake --build --preset linux-asan -j"$jobs"
 ctest --preset linux-asan -j"$jobs"
 
-echo "== veltrano.exe end to end under Wine"
+echo "== veltrano.exe, its help files and its Win32 layer"
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw -j"$jobs"
+ctest --preset mingw -L "help|win32"
+
+echo "== veltrano.exe end to end under Wine"
 bash scripts/e2e.sh
