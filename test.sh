@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test of Veltrano: the portable logic natively (plain and under AddressSanitizer
-# and UBSan), then the real veltrano.exe end to end under Wine and Xvfb.
+# and UBSan), a bounded fuzzing run, then the Windows program: its Win32 layer, its help files
+# and the real veltrano.exe end to end under Wine and Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -16,6 +17,9 @@ echo "== The same under AddressSanitizer and UBSan"
 cmake --preset linux-asan >/dev/null
 cmake --build --preset linux-asan -j"$jobs"
 ctest --preset linux-asan -j"$jobs"
+
+echo "== Fuzzing the profile reader and the batch builder (bounded)"
+bash fuzz/run.sh "${VELTRANO_FUZZ_SECONDS:-60}"
 
 echo "== veltrano.exe, its help files and its Win32 layer"
 cmake --preset mingw >/dev/null

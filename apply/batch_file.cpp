@@ -93,4 +93,20 @@ std::optional<std::string> buildBatch(const BatchInput& input) {
   return batch;
 }
 
+bool linesFitCmd(std::string_view batch) {
+  std::size_t start = 0;
+  while (start < batch.size()) {
+    const auto end = batch.find("\r\n", start);
+    const auto length = (end == std::string_view::npos ? batch.size() : end) - start;
+    if (length > kMaxBatchLine) {
+      return false;
+    }
+    if (end == std::string_view::npos) {
+      break;
+    }
+    start = end + 2;
+  }
+  return true;
+}
+
 }  // namespace veltrano

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace veltrano {
 
@@ -20,5 +21,10 @@ struct BatchInput {
 // on are escaped so that they reach netsh or the comment literally; nullopt when a text
 // holds something that cannot be carried safely at all (see batch_file.cpp).
 std::optional<std::string> buildBatch(const BatchInput& input);
+
+// cmd.exe reads at most 8191 characters as one command line; a longer line would not be the
+// command that was written.
+constexpr std::size_t kMaxBatchLine = 8191;
+bool linesFitCmd(std::string_view batch);
 
 }  // namespace veltrano

@@ -38,6 +38,10 @@ void frmMain::Setta() {
     MostraErrore(messaggio("BATCHCHARS"));
     return;
   }
+  if (!linesFitCmd(*bytes)) {
+    MostraErrore(messaggio("BATCHTOOLONG"));
+    return;
+  }
   if (conProxy && !testoAmmesso(proxyServer)) {
     return;
   }

@@ -100,6 +100,9 @@ constexpr Voce kMessaggi[] = {
     {"NOBATCHSTART",
      "Impossibile avviare lastconnection.bat. La connessione non è stata impostata.",
      "Cannot start lastconnection.bat. The connection was not set."},
+    {"BATCHTOOLONG",
+     "I valori sono troppo lunghi per essere passati a netsh. Accorciarli e riprovare.",
+     "The values are too long to be passed to netsh. Shorten them and retry."},
 };
 
 // In row order; the fall-back key must stay first.

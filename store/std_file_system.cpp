@@ -16,8 +16,18 @@ std::filesystem::path toPath(const std::string& utf8) {
 bool writeFile(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  return static_cast<bool>(out);
+  // Closing writes what is still buffered and may be the first to see the disk full.
+  out.close();
+  return !out.fail();
+}
+
+// A rewrite that was killed may have left its file here, perhaps not writable by us, or a link
+// to somewhere else: start from no file rather than write into it. A folder is left alone.
+void removeLeftover(const std::filesystem::path& temporary) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(std::filesystem::symlink_status(temporary, error))) {
+    std::filesystem::remove(temporary, error);
+  }
 }
 
 }  // namespace
@@ -39,6 +49,7 @@ bool StdFileSystem::replaceAll(const std::string& path, std::string_view bytes) 
   auto temporary = target;
   temporary += ".new";
   std::error_code error;
+  removeLeftover(temporary);
   if (!writeFile(temporary, bytes)) {
     std::filesystem::remove(temporary, error);
     return false;

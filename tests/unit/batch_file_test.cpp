@@ -383,3 +383,17 @@ TEST(BatchReadByCmd, RandomTextsAreRefusedOnlyForUncarriableCharactersAndOtherwi
 
 }  // namespace
 }  // namespace veltrano
+
+namespace veltrano {
+namespace {
+
+TEST(LinesFitCmd, LinesUpToTheLimitFitAndLongerOnesDoNot) {
+  const std::string longest(kMaxBatchLine, 'x');
+  EXPECT_TRUE(linesFitCmd("rem a\r\n" + longest + "\r\nnetsh\r\n"));
+  EXPECT_FALSE(linesFitCmd("rem a\r\n" + longest + "y\r\nnetsh\r\n"));
+  EXPECT_FALSE(linesFitCmd(longest + "y"));
+  EXPECT_TRUE(linesFitCmd(""));
+}
+
+}  // namespace
+}  // namespace veltrano

@@ -92,6 +92,9 @@ const std::vector<Atteso> kMessaggiAttesi = {
     {"NOBATCHSTART",
      "Impossibile avviare lastconnection.bat. La connessione non è stata impostata.",
      "Cannot start lastconnection.bat. The connection was not set."},
+    {"BATCHTOOLONG",
+     "I valori sono troppo lunghi per essere passati a netsh. Accorciarli e riprovare.",
+     "The values are too long to be passed to netsh. Shorten them and retry."},
 };
 
 const std::vector<Atteso> kToolTipAttesi = {
@@ -169,7 +172,7 @@ class CatalogoCostruito : public ::testing::Test {
 };
 
 TEST_F(CatalogoCostruito, HoldsFortySixMessagesAndTwentyTwoToolTips) {
-  EXPECT_EQ(catalogo.numMessaggi(), 46);
+  EXPECT_EQ(catalogo.numMessaggi(), 47);
   EXPECT_EQ(catalogo.numToolTip(), 22);
 }
 
@@ -207,7 +210,7 @@ TEST_F(CatalogoCostruito, KeysAreUniqueWithinEachTable) {
 }
 
 TEST_F(CatalogoCostruito, EndMarkersFollowTheLastEntries) {
-  expectFineTabellaDopo(catalogo.messageTable(), 46);
+  expectFineTabellaDopo(catalogo.messageTable(), 47);
   expectFineTabellaDopo(catalogo.toolTipTable(), 22);
 }
 
