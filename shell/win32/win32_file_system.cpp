@@ -42,6 +42,13 @@ bool writeNewFile(const std::wstring& path, std::string_view bytes, bool flush) 
   return !flush || FlushFileBuffers(file.get());
 }
 
+// A temporary file left by a rewrite that was cut short (a crash, a power cut) must not block
+// the next one: CREATE_ALWAYS fails on a hidden, system or read-only file.
+void removeLeftover(const std::wstring& temporary) {
+  SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(temporary.c_str());
+}
+
 bool isTransient(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
          error == ERROR_LOCK_VIOLATION;
@@ -84,6 +91,7 @@ std::optional<std::string> Win32FileSystem::readAll(const std::string& path) {
 bool Win32FileSystem::replaceAll(const std::string& path, std::string_view bytes) {
   const std::wstring target = widen(path);
   const std::wstring temporary = target + L".tmp";
+  removeLeftover(temporary);
   if (writeNewFile(temporary, bytes, true) && moveOver(temporary, target)) {
     return true;
   }

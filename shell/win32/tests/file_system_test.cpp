@@ -43,6 +43,15 @@ TEST_F(Win32FileSystemTest, ReplacedFileHoldsExactlyTheNewBytesAndNoTemporaryIsL
   EXPECT_FALSE(exists(path_ + ".tmp"));
 }
 
+TEST_F(Win32FileSystemTest, HiddenReadOnlyLeftoverFromACutRewriteDoesNotBlockTheNext) {
+  ASSERT_TRUE(files_.writeAll(path_ + ".tmp", "half a file"));
+  SetFileAttributesW(widen(path_ + ".tmp").c_str(),
+                     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+  ASSERT_TRUE(files_.replaceAll(path_, "whole\r\n"));
+  EXPECT_EQ(files_.readAll(path_), "whole\r\n");
+  EXPECT_FALSE(exists(path_ + ".tmp"));
+}
+
 TEST_F(Win32FileSystemTest, ReplaceCreatesAFileThatDidNotExist) {
   ASSERT_TRUE(files_.replaceAll(path_, "x"));
   EXPECT_EQ(files_.readAll(path_), "x");
