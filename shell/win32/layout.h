@@ -24,7 +24,7 @@ struct PixelRect {
   int height;
 };
 
-struct ControlSpec {
+struct ControlLayout {
   int id;
   ControlKind kind;
   int frameId;  // 0: placed on the window itself
@@ -39,11 +39,11 @@ constexpr int kClientHeightTwips = 4395;
 
 // Every control, in creation order: the 21 controls of the focus order first, in that
 // order (creation order is tab order), then the labels, then the frames behind them all.
-std::span<const ControlSpec> controlTable();
+std::span<const ControlLayout> controlTable();
 
 int twipsToPixels(int twips, UINT dpi);
 // Position relative to the window's client area; each edge is scaled on its own so that
 // neighbours stay flush whatever the rounding.
-PixelRect toPixels(const ControlSpec& spec, UINT dpi);
+PixelRect toPixels(const ControlLayout& entry, UINT dpi);
 
 }  // namespace veltrano::win32

@@ -63,13 +63,13 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
   RegisterClassExW(&windowClass);
 }
 
-HWND createChild(HWND parent, HINSTANCE instance, const ControlSpec& spec) {
-  const NativeClass native = nativeClassOf(spec.kind);
+HWND createChild(HWND parent, HINSTANCE instance, const ControlLayout& entry) {
+  const NativeClass native = nativeClassOf(entry.kind);
   // Clipping siblings lets the labels, which reach under their fields, stay behind them.
-  const DWORD style = native.style | WS_CHILD | WS_CLIPSIBLINGS | (spec.visible ? WS_VISIBLE : 0);
+  const DWORD style = native.style | WS_CHILD | WS_CLIPSIBLINGS | (entry.visible ? WS_VISIBLE : 0);
   const HWND child =
-      CreateWindowExW(native.exStyle, native.name, spec.designText, style, 0, 0, 0, 0, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+      CreateWindowExW(native.exStyle, native.name, entry.designText, style, 0, 0, 0, 0, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
   // Creation order is both tab order and stacking order, frames at the very back.
   SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return child;
@@ -151,13 +151,13 @@ CommandButton& AppWindow::commandButton(int id) {
 }
 
 void AppWindow::createControls(HINSTANCE instance) {
-  for (const ControlSpec& spec : controlTable()) {
-    const HWND child = createChild(hwnd(), instance, spec);
-    auto control = wrap(child, spec.kind, *tips_);
+  for (const ControlLayout& entry : controlTable()) {
+    const HWND child = createChild(hwnd(), instance, entry);
+    auto control = wrap(child, entry.kind, *tips_);
     if (auto* combo = dynamic_cast<ComboList*>(control.get())) {
       byHwnd_[combo->listHwnd()] = combo;  // its WM_CTLCOLORLISTBOX names the list
     }
-    addControl(std::move(control), spec.id);
+    addControl(std::move(control), entry.id);
   }
 }
 
@@ -170,11 +170,11 @@ void AppWindow::addControl(std::unique_ptr<NativeControl> control, int id) {
 void AppWindow::layOut(UINT dpi, const RECT* suggestedWindow) {
   auto font = std::make_unique<DesignFont>(dpi);
   sizeWindow(dpi, suggestedWindow);
-  const auto specs = controlTable();
-  for (std::size_t index = 0; index < specs.size(); ++index) {
+  const auto layouts = controlTable();
+  for (std::size_t index = 0; index < layouts.size(); ++index) {
     NativeControl& control = *controls_[index];
     SendMessageW(control.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font->handle()), TRUE);
-    control.place(toPixels(specs[index], dpi), font->lineHeight());
+    control.place(toPixels(layouts[index], dpi), font->lineHeight());
   }
   // The old font goes only now that no control uses it.
   font_ = std::move(font);

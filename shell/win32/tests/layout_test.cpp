@@ -9,10 +9,10 @@
 namespace veltrano::win32 {
 namespace {
 
-const ControlSpec& specOf(int id) {
-  for (const ControlSpec& spec : controlTable()) {
-    if (spec.id == id) {
-      return spec;
+const ControlLayout& specOf(int id) {
+  for (const ControlLayout& entry : controlTable()) {
+    if (entry.id == id) {
+      return entry;
     }
   }
   throw std::out_of_range("no such control");
@@ -47,9 +47,9 @@ TEST(Layout, EveryControlLiesInsideItsFrameAndTheFramesInsideTheClientArea) {
   for (const UINT dpi : {96u, 120u, 144u, 192u}) {
     const PixelRect client{0, 0, twipsToPixels(kClientWidthTwips, dpi),
                            twipsToPixels(kClientHeightTwips, dpi)};
-    for (const ControlSpec& spec : controlTable()) {
-      const PixelRect outer = spec.frameId == 0 ? client : toPixels(specOf(spec.frameId), dpi);
-      EXPECT_TRUE(inside(toPixels(spec, dpi), outer)) << spec.id << " at " << dpi;
+    for (const ControlLayout& entry : controlTable()) {
+      const PixelRect outer = entry.frameId == 0 ? client : toPixels(specOf(entry.frameId), dpi);
+      EXPECT_TRUE(inside(toPixels(entry, dpi), outer)) << entry.id << " at " << dpi;
     }
   }
 }
@@ -62,8 +62,8 @@ TEST(Layout, FramesStandSideBySide) {
 }
 
 TEST(Layout, HiddenAtStartIsOnlyTheNewNameFieldInTheListsPlace) {
-  for (const ControlSpec& spec : controlTable()) {
-    EXPECT_EQ(spec.visible, spec.id != ids::txtConnessione) << spec.id;
+  for (const ControlLayout& entry : controlTable()) {
+    EXPECT_EQ(entry.visible, entry.id != ids::txtConnessione) << entry.id;
   }
   const PixelRect field = toPixels(specOf(ids::txtConnessione), 96);
   const PixelRect list = toPixels(specOf(ids::cmbConnessione), 96);

@@ -123,9 +123,9 @@ TEST_F(AppWindowTest, TabGoesThroughTheFocusOrderSkippingTheHiddenField) {
 
 TEST_F(AppWindowTest, ClosedListIsAsTallAsDesigned) {
   const UINT dpi = GetDpiForWindow(window_.hwnd());
-  for (const ControlSpec& spec : controlTable()) {
-    if (spec.kind == ControlKind::DropDownList) {
-      EXPECT_EQ(heightOf(item(spec.id)), toPixels(spec, dpi).height) << spec.id;
+  for (const ControlLayout& entry : controlTable()) {
+    if (entry.kind == ControlKind::DropDownList) {
+      EXPECT_EQ(heightOf(item(entry.id)), toPixels(entry, dpi).height) << entry.id;
     }
   }
 }
