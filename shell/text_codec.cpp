@@ -113,6 +113,16 @@ std::optional<char32_t> readUtf8(std::string_view text, std::size_t& pos) {
   return static_cast<char32_t>(cp);
 }
 
+// ASCII is the same in the code page and in UTF-8, and nearly all of a profile is ASCII:
+// runs of it are copied whole instead of byte by byte.
+std::size_t asciiPrefix(std::string_view text) {
+  std::size_t length = 0;
+  while (length < text.size() && static_cast<std::uint8_t>(text[length]) < 0x80) {
+    ++length;
+  }
+  return length;
+}
+
 class SingleByteCodec final : public TextCodec {
  public:
   explicit constexpr SingleByteCodec(const UpperHalf& upper) : upper_(upper) {}
@@ -120,8 +130,15 @@ class SingleByteCodec final : public TextCodec {
   std::string toUtf8(std::string_view bytes) const override {
     std::string out;
     out.reserve(bytes.size());
-    for (char c : bytes) {
-      appendUtf8(out, decode(static_cast<std::uint8_t>(c)));
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+      const std::size_t ascii = asciiPrefix(bytes.substr(pos));
+      out.append(bytes.substr(pos, ascii));
+      pos += ascii;
+      if (pos < bytes.size()) {
+        appendUtf8(out, decode(static_cast<std::uint8_t>(bytes[pos])));
+        ++pos;
+      }
     }
     return out;
   }
@@ -131,6 +148,12 @@ class SingleByteCodec final : public TextCodec {
     out.reserve(utf8.size());
     std::size_t pos = 0;
     while (pos < utf8.size()) {
+      const std::size_t ascii = asciiPrefix(utf8.substr(pos));
+      out.append(utf8.substr(pos, ascii));
+      pos += ascii;
+      if (pos == utf8.size()) {
+        break;
+      }
       const auto cp = readUtf8(utf8, pos);
       if (!cp) {
         return std::nullopt;
@@ -152,6 +175,10 @@ class SingleByteCodec final : public TextCodec {
   // Only the exact character: a lookalike would silently change what the user typed.
   std::optional<std::uint8_t> encode(char32_t cp) const {
     if (cp < 0x80) {
+      return static_cast<std::uint8_t>(cp);
+    }
+    // Windows-1252 keeps most Latin-1 letters at their own code points: look there first.
+    if (cp < 0x100 && char32_t{upper_[cp - 0x80]} == cp) {
       return static_cast<std::uint8_t>(cp);
     }
     for (std::size_t i = 0; i < upper_.size(); ++i) {

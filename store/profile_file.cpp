@@ -4,23 +4,41 @@
 
 namespace veltrano {
 
+namespace {
+
+// Hands out one line at a time, so that reading never holds a list of all 9,004 lines.
+class LineReader {
+ public:
+  explicit LineReader(std::string_view text) : rest_(text) {}
+
+  // The next line without its ending, or nullopt when the text is used up.
+  std::optional<std::string_view> next() {
+    if (rest_.empty()) {
+      return std::nullopt;
+    }
+    const auto end =
+        std::find_if(rest_.begin(), rest_.end(), [](char c) { return c == '\r' || c == '\n'; });
+    const std::string_view line(rest_.begin(), end);
+    std::size_t used = line.size();
+    if (end != rest_.end()) {
+      const bool crlf = *end == '\r' && end + 1 != rest_.end() && end[1] == '\n';
+      used += crlf ? 2 : 1;
+    }
+    rest_.remove_prefix(used);
+    return line;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+}  // namespace
+
 std::vector<std::string_view> splitLines(std::string_view text) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const char c = text[i];
-    if (c == '\r' || c == '\n') {
-      lines.push_back(text.substr(start, i - start));
-      const bool crlf = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
-      i += crlf ? 2u : 1u;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < text.size()) {
-    lines.push_back(text.substr(start));
+  LineReader reader(text);
+  while (const auto line = reader.next()) {
+    lines.push_back(*line);
   }
   return lines;
 }
@@ -46,33 +64,32 @@ std::optional<int> parseConteggio(std::string_view line) {
 }
 
 bool leggiProfilo(std::string_view text, Profilo& profilo) {
-  const auto lines = splitLines(text);
-  if (lines.size() < 4) {
-    // Keep whatever header lines there are, as a reader going line by line would.
-    if (lines.size() > 0)
-      profilo.interfaccia = std::string(lines[0]);
-    if (lines.size() > 1)
-      profilo.riservato = std::string(lines[1]);
-    if (lines.size() > 2)
-      profilo.lingua = std::string(lines[2]);
+  LineReader reader(text);
+  // Each header line is kept as soon as it is read, as a reader going line by line would.
+  for (std::string* header : {&profilo.interfaccia, &profilo.riservato, &profilo.lingua}) {
+    const auto line = reader.next();
+    if (!line) {
+      return false;
+    }
+    header->assign(*line);
+  }
+  const auto countLine = reader.next();
+  if (!countLine) {
     return false;
   }
-  profilo.interfaccia = std::string(lines[0]);
-  profilo.riservato = std::string(lines[1]);
-  profilo.lingua = std::string(lines[2]);
-  profilo.conteggioLetto = std::string(lines[3]);
-  const auto conteggio = parseConteggio(lines[3]);
+  profilo.conteggioLetto = std::string(*countLine);
+  const auto conteggio = parseConteggio(*countLine);
   if (!conteggio) {
     return false;
   }
-  std::size_t next = 4;
+  Riga riga;
   for (int r = 1; r <= *conteggio; ++r) {
-    if (lines.size() - next < kColonne) {
-      return false;
-    }
-    Riga riga;
-    for (std::size_t c = 0; c < kColonne; ++c) {
-      riga[c] = std::string(lines[next++]);
+    for (auto& value : riga) {
+      const auto line = reader.next();
+      if (!line) {
+        return false;
+      }
+      value.assign(*line);
     }
     profilo.connessioni.aggiungiRigaLetta(riga);
   }
@@ -81,8 +98,13 @@ bool leggiProfilo(std::string_view text, Profilo& profilo) {
 
 namespace {
 
-bool holdsLineBreak(const std::string& value) {
-  return value.find_first_of("\r\n") != std::string::npos;
+// trimBlanks without the copy: the writer only copies the trimmed value.
+std::string_view withoutBlanks(std::string_view value) {
+  const auto first = value.find_first_not_of(' ');
+  if (first == std::string_view::npos) {
+    return {};
+  }
+  return value.substr(first, value.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -90,12 +112,12 @@ bool holdsLineBreak(const std::string& value) {
 std::optional<std::string> scriviProfilo(const Profilo& profilo) {
   const auto& table = profilo.connessioni;
   std::string out;
-  out.reserve(64 + static_cast<std::size_t>(table.count()) * 9 * 16);
-  bool broken = false;
-  const auto line = [&](const std::string& value) {
-    broken = broken || holdsLineBreak(value);
+  out.reserve(64 + static_cast<std::size_t>(table.count()) * kColonne * 16);
+  std::size_t lines = 0;
+  const auto line = [&](std::string_view value) {
     out += value;
     out += "\r\n";
+    ++lines;
   };
   line(profilo.interfaccia);
   line(profilo.riservato);
@@ -104,10 +126,14 @@ std::optional<std::string> scriviProfilo(const Profilo& profilo) {
                               : " " + std::to_string(table.count()) + " ");
   for (int r = 1; r <= table.count(); ++r) {
     for (const auto& value : table.riga(r)) {
-      line(trimBlanks(value));
+      line(withoutBlanks(value));
     }
   }
-  if (broken) {
+  // Each line brings one CR and one LF: any more came from a value that holds a line break,
+  // which would shift every later line.
+  const auto lineBreaks =
+      std::count_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; });
+  if (static_cast<std::size_t>(lineBreaks) != 2 * lines) {
     return std::nullopt;
   }
   return out;

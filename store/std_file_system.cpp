@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace veltrano {
@@ -37,7 +36,11 @@ std::optional<std::string> StdFileSystem::readAll(const std::string& path) {
   if (!in) {
     return std::nullopt;
   }
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string bytes;
+  char block[65536];
+  while (in.read(block, sizeof block) || in.gcount() > 0) {
+    bytes.append(block, static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad()) {
     return std::nullopt;
   }

@@ -84,5 +84,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   window.setWindowEvents([&form] { form.Form_Activate(); }, [&form] { form.Form_Unload(); });
   form.Form_Load();
   window.show(showCommand);
-  return win32::runMessageLoop(window.hwnd());
+  return win32::runMessageLoop(window.hwnd(), window.toolTips());
 }

@@ -26,6 +26,7 @@ class AppWindow final : public BaseWindow, public MainWindow {
   // The window events of the logic: every activation, and the unload when it closes.
   void setWindowEvents(Handler onActivate, Handler onUnload);
   void show(int showCommand);
+  const ToolTips& toolTips() const { return *tips_; }
 
   void setCaption(const std::string& text) override;
   // Posts WM_CLOSE: the caller returns first, then the window unloads and closes.

@@ -2,9 +2,10 @@
 
 namespace veltrano::win32 {
 
-int runMessageLoop(HWND mainWindow) {
+int runMessageLoop(HWND mainWindow, const ToolTips& tips) {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    tips.relay(message);
     if (IsWindow(mainWindow) && IsDialogMessageW(mainWindow, &message)) {
       continue;
     }

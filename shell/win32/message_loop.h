@@ -4,9 +4,11 @@
 
 #include <windows.h>
 
+#include "shell/win32/tool_tips.h"
+
 namespace veltrano::win32 {
 
 // Runs until WM_QUIT; returns its exit code.
-int runMessageLoop(HWND mainWindow);
+int runMessageLoop(HWND mainWindow, const ToolTips& tips);
 
 }  // namespace veltrano::win32

@@ -11,8 +11,9 @@ namespace {
 TOOLINFOW toolInfo(HWND owner, HWND tool, wchar_t* text) {
   TOOLINFOW info{};
   info.cbSize = sizeof info;
-  // The tooltip watches the tool's own mouse messages, so the window forwards nothing.
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  // The message loop relays the mouse messages: subclassing every tool instead slows each
+  // insert into the connection list, which matters with a thousand of them.
+  info.uFlags = TTF_IDISHWND;
   info.hwnd = owner;
   info.uId = reinterpret_cast<UINT_PTR>(tool);
   info.lpszText = text;
@@ -38,6 +39,12 @@ void ToolTips::add(HWND tool) {
   wchar_t empty[] = L"";
   TOOLINFOW info = toolInfo(owner_, tool, empty);
   SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolTips::relay(const MSG& message) const {
+  if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
+    SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
+  }
 }
 
 void ToolTips::setText(HWND tool, const std::string& text) {

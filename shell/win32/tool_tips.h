@@ -16,6 +16,8 @@ class ToolTips {
 
   void add(HWND tool);
   void setText(HWND tool, const std::string& text);
+  // Shows the tip of the control under the mouse; the message loop hands every message here.
+  void relay(const MSG& message) const;
 
  private:
   HWND owner_;

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Start-up of veltrano.exe (1000 connections) against a minimal Win32 window under Wine,
+# in one Wine prefix and one run, taking turns. Needs build/mingw/bin/veltrano.exe.
+# Usage: bench/wine_startup.sh [RUNS] [CONNECTIONS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-21}
+connections=${2:-1000}
+exe=build/mingw/bin/veltrano.exe
+if [ ! -f "$exe" ]; then
+  echo "wine_startup: $exe is missing; build it with: cmake --preset mingw && cmake --build --preset mingw" >&2
+  exit 3
+fi
+
+cmake -S bench/win32 -B build/bench-win32 -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/bench-win32 -j"$(nproc)" >/dev/null
+
+# A copy, so that a rebuild running meanwhile does not change what is measured.
+work=$PWD/build/bench/wine
+rm -rf "$work/app"
+mkdir -p "$work/app"
+cp "$exe" build/bench-win32/minimal_window.exe build/bench-win32/start_probe.exe "$work/app/"
+build/bench/bench/veltrano_sample_profile "$connections" "$work/app/velt2.ini"
+
+export WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=it_IT.UTF-8
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  set -e
+  wineboot -i >/dev/null 2>&1
+  app=$(winepath -w "$1")
+  wine "$1/start_probe.exe" "$2" "$app\\veltrano.exe" "$3" "$app\\minimal_window.exe"
+  wineserver -k || true
+' _ "$work/app" "$runs" "$connections"
