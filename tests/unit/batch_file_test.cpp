@@ -9,12 +9,16 @@
 #include <string_view>
 #include <vector>
 
+#include "reliability/cmd_reading.h"
+
 namespace veltrano {
 namespace {
 
-constexpr std::string_view kCommentStart = "rem setting connessione ";
-constexpr std::string_view kAddressStart = "netsh interface ip set address ";
-constexpr std::string_view kDnsStart = "netsh interface ip set dns ";
+using reliability::kAddressStart;
+using reliability::kCommentStart;
+using reliability::kDnsStart;
+using reliability::readAsCmd;
+using reliability::uncarriable;
 
 BatchInput staticLan2() {
   BatchInput input;
@@ -267,51 +271,6 @@ TEST(BatchHostileText, StaticValuesAreEscapedOrRefusedInEveryField) {
 
 // --- Read back as cmd.exe reads it ----------------------------------------------------------
 
-// One batch line as cmd.exe reads it: % expansion on every line, then caret escapes, double
-// quotes and the characters that split, redirect or group commands, then (when the user has
-// enabled it) delayed ! expansion. nullopt when anything in the line would act; otherwise the
-// literal text the command receives. `commandLine` is false for the "rem" line, where
-// parentheses and ! do nothing.
-std::optional<std::string> readAsCmd(std::string_view line, bool commandLine) {
-  std::string afterPercent;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(line[i]);
-    if (byte < 0x20 || byte == 0x7F) {
-      return std::nullopt;
-    }
-    if (line[i] == '%') {
-      if (i + 1 == line.size() || line[i + 1] != '%') {
-        return std::nullopt;
-      }
-      ++i;
-    }
-    afterPercent += line[i];
-  }
-  if (commandLine && afterPercent.find('!') != std::string::npos) {
-    return std::nullopt;
-  }
-  std::string literal;
-  bool quoted = false;
-  for (std::size_t i = 0; i < afterPercent.size(); ++i) {
-    const char c = afterPercent[i];
-    if (c == '"') {
-      quoted = !quoted;
-    } else if (!quoted && c == '^') {
-      if (i + 1 == afterPercent.size()) {
-        return std::nullopt;  // would join the next line to this one
-      }
-      literal += afterPercent[++i];
-      continue;
-    } else if (!quoted && std::string_view("&|<>").find(c) != std::string_view::npos) {
-      return std::nullopt;
-    } else if (!quoted && commandLine && (c == '(' || c == ')')) {
-      return std::nullopt;
-    }
-    literal += c;
-  }
-  return literal;
-}
-
 void expectCmdReadsWhatWasTyped(const BatchInput& input, const std::string& batch) {
   const auto lines = expectThreeLines(batch);
   const std::string quoted = "\"" + input.interfaccia + "\"";
@@ -349,15 +308,6 @@ TEST(BatchReadByCmd, RandomTextsAreRefusedOnlyForUncarriableCharactersAndOtherwi
       "a",    "7",   ".", " ", "-", "è", "&", "|", "<",  ">",  "^",  "%",
       "!",    "\"",  "(", ")", "~", "=", ",", ";", "\r", "\n", "\t", std::string(1, '\0'),
       "\x1A", "\x7F"};
-  const auto uncarriable = [](const std::string& text, bool inComment) {
-    for (char c : text) {
-      const auto byte = static_cast<unsigned char>(c);
-      if (byte < 0x20 || byte == 0x7F || (!inComment && (c == '"' || c == '!'))) {
-        return true;
-      }
-    }
-    return false;
-  };
   std::mt19937 random(20240611);
   std::uniform_int_distribution<std::size_t> length(0, 6);
   std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
