@@ -123,6 +123,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string name = argv[1];
+  std::printf("case %s\n", name.c_str());
+  std::fflush(stdout);
   const fs::path exe = windowsPath(argv[2]);
   const fs::path work = windowsPath(argv[3]);
   if (name == "locked_while_saving") {
