@@ -1,8 +1,5 @@
 #include "shell/win32/win32_platform.h"
 
-#include <shellapi.h>
-#include <wininet.h>
-
 #include "shell/win32/handles.h"
 #include "shell/win32/program_folder.h"
 #include "shell/win32/utf16.h"
@@ -38,21 +35,8 @@ std::string Win32Platform::programFolder() {
   return narrow(win32::programFolder());
 }
 
-Win32Platform::HtmlHelpFunction Win32Platform::htmlHelp() {
-  if (helpLibrary_ == nullptr) {
-    helpLibrary_ = LoadLibraryW(L"hhctrl.ocx");
-    if (helpLibrary_ != nullptr) {
-      const FARPROC entry = GetProcAddress(helpLibrary_, "HtmlHelpW");
-      // Through the generic function pointer type, which every compiler accepts as a
-      // go-between for a function pointer cast.
-      htmlHelp_ = reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void (*)()>(entry));
-    }
-  }
-  return htmlHelp_;
-}
-
 void Win32Platform::showHelp(const std::string& path) {
-  if (const HtmlHelpFunction function = htmlHelp()) {
+  if (const HtmlHelpFunction function = htmlHelp_.get()) {
     const std::wstring file = widen(path);
     function(nullptr, file.c_str(), kHelpDisplayTableOfContents, 0);
   }
@@ -71,15 +55,21 @@ StartResult Win32Platform::startProgram(const std::string& path, int windowStyle
   execute.lpFile = file.c_str();
   execute.lpDirectory = directory.empty() ? nullptr : directory.c_str();
   execute.nShow = windowStyle;
-  if (ShellExecuteExW(&execute)) {
+  const ShellExecuteExFunction shellExecuteEx = shellExecuteEx_.get();
+  if (shellExecuteEx == nullptr) {
+    return StartResult::Failed;
+  }
+  if (shellExecuteEx(&execute)) {
     return StartResult::Started;
   }
   return GetLastError() == ERROR_CANCELLED ? StartResult::Declined : StartResult::Failed;
 }
 
 void Win32Platform::internetSettingsChanged() {
-  InternetSetOptionW(nullptr, INTERNET_OPTION_SETTINGS_CHANGED, nullptr, 0);
-  InternetSetOptionW(nullptr, INTERNET_OPTION_REFRESH, nullptr, 0);
+  if (const InternetSetOptionFunction setOption = internetSetOption_.get()) {
+    setOption(nullptr, INTERNET_OPTION_SETTINGS_CHANGED, nullptr, 0);
+    setOption(nullptr, INTERNET_OPTION_REFRESH, nullptr, 0);
+  }
 }
 
 }  // namespace veltrano::win32

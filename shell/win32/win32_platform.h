@@ -4,7 +4,11 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+#include <wininet.h>
+
 #include "shell/toolkit.h"
+#include "shell/win32/system_function.h"
 
 namespace veltrano::win32 {
 
@@ -22,13 +26,16 @@ class Win32Platform final : public Platform {
 
  private:
   using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data);
-  HtmlHelpFunction htmlHelp();
+  using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW* info);
+  using InternetSetOptionFunction = BOOL(WINAPI*)(HINTERNET, DWORD, LPVOID, DWORD);
 
   HWND owner_ = nullptr;
   std::string helpFile_;
-  // Kept loaded until the process ends: help windows may outlive the main window.
-  HMODULE helpLibrary_ = nullptr;
-  HtmlHelpFunction htmlHelp_ = nullptr;
+  // The libraries stay loaded until the process ends: help windows may outlive the main one.
+  SystemFunction<HtmlHelpFunction> htmlHelp_{L"hhctrl.ocx", "HtmlHelpW"};
+  SystemFunction<ShellExecuteExFunction> shellExecuteEx_{L"shell32.dll", "ShellExecuteExW"};
+  SystemFunction<InternetSetOptionFunction> internetSetOption_{L"wininet.dll",
+                                                               "InternetSetOptionW"};
 };
 
 // True when the process token is elevated (an administrator past UAC).
