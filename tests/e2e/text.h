@@ -6,13 +6,15 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/win32/utf16.h"
+
 namespace e2e {
 
 inline constexpr unsigned kAnsiCodePage = 1252;  // velt2.ini and the registry texts
 inline constexpr unsigned kOemCodePage = 850;    // lastconnection.bat, as cmd.exe reads it
 
-std::wstring widen(std::string_view utf8);
-std::string narrow(std::wstring_view wide);
+using veltrano::win32::narrow;
+using veltrano::win32::widen;
 
 // The bytes of a UTF-8 text in a Windows code page; a character the page lacks is a mistake
 // in the test itself and throws.
