@@ -35,6 +35,12 @@ std::string profileFile(const std::vector<Conn>& conns, const std::string& lingu
 
 Harness::Harness() {
   platform.folder = kFolder;
+  txtConnessione.visible = false;
+  useFileSystem(files);
+  window.onUnload = [this] { form->Form_Unload(); };
+}
+
+void Harness::useFileSystem(FileSystem& other) {
   Controls controls{window,   frmConnessioni, frmComandi,     lblConnection,  lblDHCP,
                     lblIP,    lblMask,        lblGateway,     lblDNS,         lblUseProxy,
                     lblProxy, lblProxyPort,   cmbConnessione, txtConnessione, cmbDHCP,
@@ -42,10 +48,9 @@ Harness::Harness() {
                     txtProxy, txtProxyPort,   cmdSetta,       cmdNuova,       cmdAnnullaModifiche,
                     cmdSalva, cmdRinomina,    cmdElimina,     cmdSettings,    cmdLingua,
                     cmdAiuto, cmdInfo,        cmdEsci};
-  Services services{dialogs, platform, files, registry, windows1252(), codePage850()};
-  txtConnessione.visible = false;
+  Services services{dialogs, platform, other, registry, windows1252(), codePage850()};
+  // The new window wires every control's events to itself; an old one is never used again.
   form = std::make_unique<frmMain>(controls, services);
-  window.onUnload = [this] { form->Form_Unload(); };
 }
 
 Harness::~Harness() = default;

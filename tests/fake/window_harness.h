@@ -35,6 +35,9 @@ class Harness {
   static constexpr const char* kIni = "C:\\Programmi\\Veltrano\\velt2.ini";
   static constexpr const char* kBatch = "C:\\Programmi\\Veltrano\\lastconnection.bat";
 
+  // Rebuilds the window logic on the same controls and machine but another file system
+  // (one that injects faults, say); call before start().
+  void useFileSystem(FileSystem& other);
   // Writes velt2.ini in the fake program folder.
   void withProfile(const std::string& text);
   // Form_Load, then the window is shown and activated, as the toolkit does.

@@ -85,7 +85,7 @@ struct Outcome {
 Outcome runWithFault(const Command& command, const std::string& lingua, Fault fault, int step) {
   Harness h;
   StepFileSystem steps(h.files);
-  useFileSystem(h, steps);
+  h.useFileSystem(steps);
   h.withProfile(fake::profileFile(startingConnections(), lingua));
   h.start();
   const auto before = h.files.files;
@@ -194,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, RewriteFaults, ::testing::Values("IT", "
 TEST(StartUpFaults, LockedFileEndsTheProgramWithoutWritingAnything) {
   Harness h;
   StepFileSystem steps(h.files);
-  useFileSystem(h, steps);
+  h.useFileSystem(steps);
   h.withProfile(fake::profileFile(startingConnections(), "IN"));
   const auto before = h.files.files;
   steps.readsFail = true;
