@@ -1,6 +1,7 @@
 #include "store/profile_file.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace veltrano {
 
@@ -82,8 +83,8 @@ bool leggiProfilo(std::string_view text, Profilo& profilo) {
   if (!conteggio) {
     return false;
   }
-  Riga riga;
   for (int r = 1; r <= *conteggio; ++r) {
+    Riga riga;
     for (auto& value : riga) {
       const auto line = reader.next();
       if (!line) {
@@ -91,15 +92,19 @@ bool leggiProfilo(std::string_view text, Profilo& profilo) {
       }
       value.assign(*line);
     }
-    profilo.connessioni.aggiungiRigaLetta(riga);
+    profilo.connessioni.aggiungiRigaLetta(std::move(riga));
   }
   return true;
 }
 
 namespace {
 
-// trimBlanks without the copy: the writer only copies the trimmed value.
+// trimBlanks without the copy: the writer only copies the trimmed value. Most values have no
+// blank at either end and are taken whole.
 std::string_view withoutBlanks(std::string_view value) {
+  if (value.empty() || (value.front() != ' ' && value.back() != ' ')) {
+    return value;
+  }
   const auto first = value.find_first_not_of(' ');
   if (first == std::string_view::npos) {
     return {};
@@ -107,35 +112,41 @@ std::string_view withoutBlanks(std::string_view value) {
   return value.substr(first, value.find_last_not_of(' ') - first + 1);
 }
 
+// Hands each line of the file, without its ending, to use: the header, then the table.
+template <typename Use>
+void forEachLine(const std::string_view (&header)[4], const ProfileTable& table, Use use) {
+  for (const auto value : header) {
+    use(value);
+  }
+  for (int r = 1; r <= table.count(); ++r) {
+    for (const auto& value : table.riga(r)) {
+      use(withoutBlanks(value));
+    }
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> scriviProfilo(const Profilo& profilo) {
   const auto& table = profilo.connessioni;
-  std::string out;
-  out.reserve(64 + static_cast<std::size_t>(table.count()) * kColonne * 16);
-  std::size_t lines = 0;
-  const auto line = [&](std::string_view value) {
-    out += value;
-    out += "\r\n";
-    ++lines;
-  };
-  line(profilo.interfaccia);
-  line(profilo.riservato);
-  line(profilo.lingua);
-  line(profilo.conteggioLetto ? *profilo.conteggioLetto
-                              : " " + std::to_string(table.count()) + " ");
-  for (int r = 1; r <= table.count(); ++r) {
-    for (const auto& value : table.riga(r)) {
-      line(withoutBlanks(value));
-    }
-  }
-  // Each line brings one CR and one LF: any more came from a value that holds a line break,
-  // which would shift every later line.
-  const auto lineBreaks =
-      std::count_if(out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; });
-  if (static_cast<std::size_t>(lineBreaks) != 2 * lines) {
+  const std::string conteggio =
+      profilo.conteggioLetto ? *profilo.conteggioLetto : " " + std::to_string(table.count()) + " ";
+  const std::string_view header[] = {profilo.interfaccia, profilo.riservato, profilo.lingua,
+                                     conteggio};
+  // The table refuses line breaks as values come in; only the header lines are checked here.
+  if (std::any_of(std::begin(header), std::end(header), holdsLineBreak)) {
     return std::nullopt;
   }
+  // Sized first, so that the text is built in one allocation of exactly the file's size.
+  std::size_t size = 0;
+  forEachLine(header, table, [&size](std::string_view value) { size += value.size() + 2; });
+  std::string out(size, '\0');
+  char* end = out.data();
+  forEachLine(header, table, [&end](std::string_view value) {
+    end = std::copy(value.begin(), value.end(), end);
+    *end++ = '\r';
+    *end++ = '\n';
+  });
   return out;
 }
 

@@ -1,5 +1,7 @@
 #include "store/profile_table.h"
 
+#include <algorithm>
+
 namespace veltrano {
 
 std::string trimBlanks(const std::string& text) {
@@ -11,7 +13,16 @@ std::string trimBlanks(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
+bool holdsLineBreak(std::string_view value) {
+  return value.find_first_of("\r\n") != std::string_view::npos;
+}
+
 namespace {
+
+bool rigaAmmessa(const Riga& riga) {
+  return std::none_of(riga.begin(), riga.end(),
+                      [](const std::string& value) { return holdsLineBreak(value); });
+}
 
 Riga rigaDaValori(const ValoriConnessione& v) {
   Riga riga;
@@ -40,19 +51,21 @@ int ProfileTable::cercaConnessione(const std::string& nome) const {
 }
 
 bool ProfileTable::inserisciConnessione(const ValoriConnessione& valori) {
-  if (full()) {
+  Riga riga = rigaDaValori(valori);
+  if (full() || !rigaAmmessa(riga)) {
     return false;
   }
-  righe_.push_back(rigaDaValori(valori));
+  righe_.push_back(std::move(riga));
   return true;
 }
 
 bool ProfileTable::updateConnessione(const std::string& nome, const ValoriConnessione& valori) {
   const int r = cercaConnessione(nome);
-  if (r < 0) {
+  Riga riga = rigaDaValori(valori);
+  if (r < 0 || !rigaAmmessa(riga)) {
     return false;
   }
-  righe_[static_cast<std::size_t>(r - 1)] = rigaDaValori(valori);
+  righe_[static_cast<std::size_t>(r - 1)] = std::move(riga);
   return true;
 }
 
@@ -67,7 +80,7 @@ bool ProfileTable::eliminaConnessione(const std::string& nome) {
 
 bool ProfileTable::rinominaConnessione(const std::string& nome, const std::string& nuovoNome) {
   const int r = cercaConnessione(nome);
-  if (r < 0) {
+  if (r < 0 || holdsLineBreak(nuovoNome)) {
     return false;
   }
   righe_[static_cast<std::size_t>(r - 1)][kNome] = nuovoNome;

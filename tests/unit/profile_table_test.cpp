@@ -21,9 +21,9 @@ std::vector<std::string> nomi(const ProfileTable& t) {
 TEST(CercaConnessione, ExactCaseSensitiveAndLastOfDuplicates) {
   ProfileTable t;
   EXPECT_EQ(t.cercaConnessione(""), -1);
-  t.aggiungiRigaLetta({"Casa"});
-  t.aggiungiRigaLetta({"Ufficio"});
-  t.aggiungiRigaLetta({"Casa"});
+  t.inserisciConnessione(valori("Casa"));
+  t.inserisciConnessione(valori("Ufficio"));
+  t.inserisciConnessione(valori("Casa"));
   EXPECT_EQ(t.cercaConnessione("Casa"), 3);
   EXPECT_EQ(t.cercaConnessione("casa"), -1);
   EXPECT_EQ(t.cercaConnessione(" Casa"), -1);
@@ -32,8 +32,8 @@ TEST(CercaConnessione, ExactCaseSensitiveAndLastOfDuplicates) {
 
 TEST(InserisciConnessione, StoresTrimmedValuesInColumnOrder) {
   ProfileTable t;
-  ASSERT_TRUE(t.inserisciConnessione(
-      {" Casa ", "NO", " 1.1.1.1", "m ", " g", "d", "SI", " p ", "   "}));
+  ASSERT_TRUE(
+      t.inserisciConnessione({" Casa ", "NO", " 1.1.1.1", "m ", " g", "d", "SI", " p ", "   "}));
   const Riga expected = {"Casa", "1.1.1.1", "m", "g", "d", "p", "", "SI", "NO"};
   EXPECT_EQ(t.riga(1), expected);
 }
@@ -72,6 +72,23 @@ TEST(EliminaConnessione, MovesLaterRowsUpAndIgnoresUnknownNames) {
   EXPECT_EQ(nomi(t), (std::vector<std::string>{"B", "C"}));
   EXPECT_FALSE(t.eliminaConnessione("A"));
   EXPECT_EQ(t.count(), 2);
+}
+
+// A line break in a stored value would shift every later line of velt2.ini, and the writer
+// relies on the table never holding one.
+TEST(ProfileTable, RefusesLineBreaksInEveryChange) {
+  for (const char* bad : {"a\rb", "a\nb", "\r\n"}) {
+    ProfileTable t;
+    EXPECT_FALSE(t.inserisciConnessione(valori(bad)));
+    EXPECT_FALSE(t.inserisciConnessione(valori("Casa", bad)));
+    EXPECT_EQ(t.count(), 0);
+    ASSERT_TRUE(t.inserisciConnessione(valori("Casa")));
+    EXPECT_FALSE(t.updateConnessione("Casa", valori("Casa", bad)));
+    EXPECT_FALSE(t.updateConnessione("Casa", valori(bad)));
+    EXPECT_FALSE(t.rinominaConnessione("Casa", bad));
+    EXPECT_EQ(nomi(t), (std::vector<std::string>{"Casa"}));
+    EXPECT_EQ(t.riga(1)[kIP], "DHCP");
+  }
 }
 
 }  // namespace
