@@ -99,12 +99,7 @@ bool leggiProfilo(std::string_view text, Profilo& profilo) {
 
 namespace {
 
-// trimBlanks without the copy: the writer only copies the trimmed value. Most values have no
-// blank at either end and are taken whole.
-std::string_view withoutBlanks(std::string_view value) {
-  if (value.empty() || (value.front() != ' ' && value.back() != ' ')) {
-    return value;
-  }
+std::string_view trimmedInside(std::string_view value) {
   const auto first = value.find_first_not_of(' ');
   if (first == std::string_view::npos) {
     return {};
@@ -112,17 +107,13 @@ std::string_view withoutBlanks(std::string_view value) {
   return value.substr(first, value.find_last_not_of(' ') - first + 1);
 }
 
-// Hands each line of the file, without its ending, to use: the header, then the table.
-template <typename Use>
-void forEachLine(const std::string_view (&header)[4], const ProfileTable& table, Use use) {
-  for (const auto value : header) {
-    use(value);
+// trimBlanks without the copy: the writer only copies the trimmed value. Most values have no
+// blank at either end and are taken whole.
+std::string_view withoutBlanks(std::string_view value) {
+  if (value.empty() || (value.front() != ' ' && value.back() != ' ')) {
+    return value;
   }
-  for (int r = 1; r <= table.count(); ++r) {
-    for (const auto& value : table.riga(r)) {
-      use(withoutBlanks(value));
-    }
-  }
+  return trimmedInside(value);
 }
 
 }  // namespace
@@ -137,16 +128,32 @@ std::optional<std::string> scriviProfilo(const Profilo& profilo) {
   if (std::any_of(std::begin(header), std::end(header), holdsLineBreak)) {
     return std::nullopt;
   }
-  // Sized first, so that the text is built in one allocation of exactly the file's size.
+  // Sized first, so that the text is built in one allocation; trimming only shortens it.
   std::size_t size = 0;
-  forEachLine(header, table, [&size](std::string_view value) { size += value.size() + 2; });
+  for (const auto value : header) {
+    size += value.size() + 2;
+  }
+  for (int r = 1; r <= table.count(); ++r) {
+    for (const auto& value : table.riga(r)) {
+      size += value.size() + 2;
+    }
+  }
   std::string out(size, '\0');
   char* end = out.data();
-  forEachLine(header, table, [&end](std::string_view value) {
+  const auto line = [&end](std::string_view value) {
     end = std::copy(value.begin(), value.end(), end);
     *end++ = '\r';
     *end++ = '\n';
-  });
+  };
+  for (const auto value : header) {
+    line(value);
+  }
+  for (int r = 1; r <= table.count(); ++r) {
+    for (const auto& value : table.riga(r)) {
+      line(withoutBlanks(value));
+    }
+  }
+  out.resize(static_cast<std::size_t>(end - out.data()));
   return out;
 }
 
