@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up of veltrano.exe (1000 connections) against a minimal Win32 window under Wine,
-# in one Wine prefix and one run, taking turns. Needs build/mingw/bin/veltrano.exe.
+# Start-up of veltrano.exe (1000 connections) under Wine against a minimal Win32 window and
+# against the same window with Veltrano's controls (controls_window.exe), in one Wine prefix
+# and one run, taking turns. Needs build/mingw/bin/veltrano.exe.
 # Usage: bench/wine_startup.sh [RUNS] [CONNECTIONS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,7 +22,8 @@ cmake --build build/bench-win32 -j"$(nproc)" >/dev/null
 work=$PWD/build/bench/wine
 rm -rf "$work/app"
 mkdir -p "$work/app"
-cp "$exe" build/bench-win32/minimal_window.exe build/bench-win32/start_probe.exe "$work/app/"
+cp "$exe" build/bench-win32/minimal_window.exe build/bench-win32/controls_window.exe \
+  build/bench-win32/start_probe.exe "$work/app/"
 build/bench/bench/veltrano_sample_profile "$connections" "$work/app/velt2.ini"
 
 export WINEPREFIX=$work/prefix WINEDEBUG=-all LANG=it_IT.UTF-8
@@ -29,6 +31,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -e
   wineboot -i >/dev/null 2>&1
   app=$(winepath -w "$1")
-  wine "$1/start_probe.exe" "$2" "$app\\veltrano.exe" "$3" "$app\\minimal_window.exe"
+  wine "$1/start_probe.exe" "$2" "$app\\veltrano.exe" "$3" "$app\\controls_window.exe" \
+    "$app\\minimal_window.exe"
   wineserver -k || true
 ' _ "$work/app" "$runs" "$connections"

@@ -11,9 +11,12 @@ const char* const kSegnapostoProxy = "NO PROXY";
 void frmMain::popolatutto() {
   popolaComboSiNo();
   const auto& tabella = profilo_.connessioni;
+  std::vector<std::string_view> nomi;
+  nomi.reserve(static_cast<std::size_t>(tabella.count()));
   for (int r = 1; r <= tabella.count(); ++r) {
-    c_.cmbConnessione.addItem(tabella.riga(r)[kNome]);
+    nomi.push_back(tabella.riga(r)[kNome]);
   }
+  c_.cmbConnessione.addItems(nomi);
   const bool pieno = c_.cmbConnessione.count() > 0;
   if (pieno) {
     c_.cmbConnessione.setListIndex(0);

@@ -1,9 +1,10 @@
-// Start-up to a visible window under Wine, for veltrano.exe against a minimal Win32 program,
+// Start-up to a visible window under Wine, for veltrano.exe against other Win32 programs,
 // taking turns in one run:
-//   start_probe RUNS VELTRANO_EXE CONNECTIONS MINIMAL_EXE
-// Each start is timed from CreateProcess until the program has a visible top-level window;
-// for veltrano.exe also until its connection list (control 1001) holds CONNECTIONS entries.
-// Prints a table of medians and their ratio.
+//   start_probe RUNS VELTRANO_EXE CONNECTIONS OTHER_EXE...
+// Each start is timed from CreateProcess until the program has a visible top-level window
+// that answers a message; for veltrano.exe the message asks its connection list (control
+// 1001) for its count, which must be CONNECTIONS.
+// Prints a table of medians and the ratio of veltrano.exe's median to each other's.
 #include <windows.h>
 
 #include <algorithm>
@@ -52,6 +53,14 @@ LRESULT listCount(HWND window) {
   return static_cast<LRESULT>(count);
 }
 
+// Whether the window's thread has taken a message: a window that is visible but still busy
+// painting is not ready yet, and the connection list's count is asked the same way.
+bool answers(HWND window) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result) !=
+         0;
+}
+
 double millisecondsSince(const LARGE_INTEGER& start) {
   LARGE_INTEGER now;
   LARGE_INTEGER frequency;
@@ -95,7 +104,7 @@ std::optional<double> timeStart(const std::wstring& exe, long entries) {
   HWND window = nullptr;
   while (!elapsed && millisecondsSince(start) < kGiveUpMs) {
     window = visibleWindowOf(process.dwProcessId);
-    if (window && (entries < 0 || listCount(window) >= entries)) {
+    if (window && (entries < 0 ? answers(window) : listCount(window) >= entries)) {
       elapsed = millisecondsSince(start);
     } else {
       Sleep(1);
@@ -110,42 +119,57 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-void printRow(const char* name, const std::vector<double>& times) {
-  std::printf("%-16s %5zu %11.1f %8.1f %8.1f\n", name, times.size(), median(times),
+std::wstring nameOf(const std::wstring& path) {
+  const auto slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+void printRow(const std::wstring& name, const std::vector<double>& times) {
+  std::printf("%-20ls %5zu %11.1f %8.1f %8.1f\n", name.c_str(), times.size(), median(times),
               *std::min_element(times.begin(), times.end()),
               *std::max_element(times.begin(), times.end()));
 }
 
+struct Program {
+  std::wstring exe;
+  long entries;  // -1: only a visible window is waited for
+  std::vector<double> times;
+};
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: start_probe RUNS VELTRANO_EXE CONNECTIONS MINIMAL_EXE\n");
+  if (argc < 5) {
+    std::fprintf(stderr, "usage: start_probe RUNS VELTRANO_EXE CONNECTIONS OTHER_EXE...\n");
     return 2;
   }
   const int runs = _wtoi(argv[1]);
-  const long connections = _wtol(argv[3]);
-  std::vector<double> veltrano;
-  std::vector<double> minimal;
-  // One start of each to warm the prefix and the file cache, not counted.
-  if (!timeStart(argv[2], connections) || !timeStart(argv[4], -1)) {
-    std::fprintf(stderr, "start_probe: a program did not reach its window\n");
-    return 1;
+  std::vector<Program> programs{{argv[2], _wtol(argv[3]), {}}};
+  for (int i = 4; i < argc; ++i) {
+    programs.push_back({argv[i], -1, {}});
   }
-  for (int i = 0; i < runs; ++i) {
-    const auto v = timeStart(argv[2], connections);
-    const auto m = timeStart(argv[4], -1);
-    if (!v || !m) {
-      std::fprintf(stderr, "start_probe: a program did not reach its window\n");
-      return 1;
+  // One start of each to warm the prefix and the file cache, not counted; then they take turns.
+  for (int i = -1; i < runs; ++i) {
+    for (Program& program : programs) {
+      const auto elapsed = timeStart(program.exe, program.entries);
+      if (!elapsed) {
+        std::fprintf(stderr, "start_probe: %ls did not reach its window\n", program.exe.c_str());
+        return 1;
+      }
+      if (i >= 0) {
+        program.times.push_back(*elapsed);
+      }
     }
-    veltrano.push_back(*v);
-    minimal.push_back(*m);
   }
-  std::printf("%-16s %5s %11s %8s %8s\n", "program", "runs", "median ms", "min ms", "max ms");
-  std::printf("--------------------------------------------------\n");
-  printRow("veltrano.exe", veltrano);
-  printRow("minimal_window", minimal);
-  std::printf("\nratio of medians: %.2f\n", median(veltrano) / median(minimal));
+  std::printf("%-20s %5s %11s %8s %8s\n", "program", "runs", "median ms", "min ms", "max ms");
+  std::printf("------------------------------------------------------\n");
+  for (const Program& program : programs) {
+    printRow(nameOf(program.exe), program.times);
+  }
+  std::printf("\n");
+  for (std::size_t i = 1; i < programs.size(); ++i) {
+    std::printf("veltrano.exe / %ls: %.2f\n", nameOf(programs[i].exe).c_str(),
+                median(programs[0].times) / median(programs[i].times));
+  }
   return 0;
 }

@@ -17,6 +17,7 @@ class ComboList final : public NativeControl, public DropDownList {
   HWND listHwnd() const;
 
   void addItem(const std::string& text) override;
+  void addItems(const std::vector<std::string_view>& texts) override;
   void insertItem(int index, const std::string& text) override;
   void removeItem(int index) override;
   int count() const override;

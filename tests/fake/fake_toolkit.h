@@ -91,6 +91,9 @@ class FakeList : public DropDownList, public Focusable {
  public:
   explicit FakeList(FocusTracker& focus) : focus_(focus) {}
   void addItem(const std::string& text) override { items.push_back(text); }
+  void addItems(const std::vector<std::string_view>& texts) override {
+    items.insert(items.end(), texts.begin(), texts.end());
+  }
   void insertItem(int index, const std::string& text) override;
   void removeItem(int index) override;
   int count() const override { return static_cast<int>(items.size()); }

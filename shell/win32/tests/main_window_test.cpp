@@ -158,6 +158,28 @@ TEST_F(AppWindowTest, AddingInsertingAndRemovingEntriesRunNoHandler) {
   EXPECT_EQ(list.text(), "");
 }
 
+TEST_F(AppWindowTest, FillingAListKeepsTheOrderRunsNoHandlerAndLeavesVisibilityAlone) {
+  showAndActivate();
+  DropDownList& list = window_.dropDownList(ids::cmbConnessione);
+  list.setClickHandler([&] { events_.push_back("click"); });
+  const HWND combo = item(ids::cmbConnessione);
+  for (const bool visible : {true, false}) {
+    list.setVisible(visible);
+    while (list.count() > 0) {
+      list.removeItem(0);
+    }
+    list.addItem("Casa");
+    list.addItems({"Ufficio", "Città Studi", "", "Ufficio"});
+    EXPECT_EQ(list.count(), 5);
+    list.setListIndex(2);
+    EXPECT_EQ(list.text(), "Città Studi");
+    list.setListIndex(4);
+    EXPECT_EQ(list.text(), "Ufficio");
+    EXPECT_EQ(IsWindowVisible(combo) != FALSE, visible);
+  }
+  EXPECT_EQ(events_.size(), 4u) << "only the two setListIndex calls per round";
+}
+
 TEST_F(AppWindowTest, UsersPickRunsTheSelectionHandler) {
   DropDownList& list = window_.dropDownList(ids::cmbUseProxy);
   list.setClickHandler([&] { events_.push_back("click " + list.text()); });
