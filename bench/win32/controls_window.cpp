@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include "bench_window.h"
+
 namespace {
 
 struct Kind {
@@ -22,14 +24,6 @@ constexpr Kind kKinds[] = {
     {L"COMBOBOX", CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0, 3},
     {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 11},
 };
-
-LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(window, message, wParam, lParam);
-}
 
 void addControls(HWND window, HINSTANCE instance) {
   HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -60,29 +54,5 @@ void addControls(HWND window, HINSTANCE instance) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = L"VeltranoBenchControls";
-  if (!RegisterClassExW(&windowClass)) {
-    return 1;
-  }
-  HWND window =
-      CreateWindowExW(0, windowClass.lpszClassName, L"Controls", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                      CW_USEDEFAULT, 680, 330, nullptr, nullptr, instance, nullptr);
-  if (!window) {
-    return 1;
-  }
-  addControls(window, instance);
-  ShowWindow(window, show);
-  UpdateWindow(window);
-  MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return static_cast<int>(message.wParam);
+  return veltrano::bench::runBenchWindow(instance, show, L"Controls", addControls);
 }
