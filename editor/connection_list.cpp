@@ -14,7 +14,7 @@ void frmMain::popolatutto() {
   std::vector<std::string_view> nomi;
   nomi.reserve(static_cast<std::size_t>(tabella.count()));
   for (int r = 1; r <= tabella.count(); ++r) {
-    nomi.push_back(tabella.riga(r)[kNome]);
+    nomi.push_back(tabella.valore(r, kNome));
   }
   c_.cmbConnessione.addItems(nomi);
   const bool pieno = c_.cmbConnessione.count() > 0;

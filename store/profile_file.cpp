@@ -83,40 +83,21 @@ bool leggiProfilo(std::string_view text, Profilo& profilo) {
   if (!conteggio) {
     return false;
   }
+  auto& tabella = profilo.connessioni;
+  tabella.riserva(static_cast<std::size_t>(*conteggio), text.size());
   for (int r = 1; r <= *conteggio; ++r) {
-    Riga riga;
-    for (auto& value : riga) {
+    ProfileTable::Valori valori;
+    for (auto& value : valori) {
       const auto line = reader.next();
       if (!line) {
         return false;
       }
-      value.assign(*line);
+      value = *line;
     }
-    profilo.connessioni.aggiungiRigaLetta(std::move(riga));
+    tabella.aggiungiRigaLetta(valori);
   }
   return true;
 }
-
-namespace {
-
-std::string_view trimmedInside(std::string_view value) {
-  const auto first = value.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return value.substr(first, value.find_last_not_of(' ') - first + 1);
-}
-
-// trimBlanks without the copy: the writer only copies the trimmed value. Most values have no
-// blank at either end and are taken whole.
-std::string_view withoutBlanks(std::string_view value) {
-  if (value.empty() || (value.front() != ' ' && value.back() != ' ')) {
-    return value;
-  }
-  return trimmedInside(value);
-}
-
-}  // namespace
 
 std::optional<std::string> scriviProfilo(const Profilo& profilo) {
   const auto& table = profilo.connessioni;
@@ -128,32 +109,14 @@ std::optional<std::string> scriviProfilo(const Profilo& profilo) {
   if (std::any_of(std::begin(header), std::end(header), holdsLineBreak)) {
     return std::nullopt;
   }
-  // Sized first, so that the text is built in one allocation; trimming only shortens it.
-  std::size_t size = 0;
+  std::string out;
+  out.reserve(64 + profilo.interfaccia.size() + profilo.riservato.size() + profilo.lingua.size() +
+              conteggio.size() + table.byteRighe());
   for (const auto value : header) {
-    size += value.size() + 2;
+    out.append(value);
+    out.append("\r\n", 2);
   }
-  for (int r = 1; r <= table.count(); ++r) {
-    for (const auto& value : table.riga(r)) {
-      size += value.size() + 2;
-    }
-  }
-  std::string out(size, '\0');
-  char* end = out.data();
-  const auto line = [&end](std::string_view value) {
-    end = std::copy(value.begin(), value.end(), end);
-    *end++ = '\r';
-    *end++ = '\n';
-  };
-  for (const auto value : header) {
-    line(value);
-  }
-  for (int r = 1; r <= table.count(); ++r) {
-    for (const auto& value : table.riga(r)) {
-      line(withoutBlanks(value));
-    }
-  }
-  out.resize(static_cast<std::size_t>(end - out.data()));
+  table.appendLines(out);
   return out;
 }
 

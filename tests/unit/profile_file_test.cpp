@@ -128,6 +128,33 @@ TEST(ScriviProfilo, EmptyProfileIsFourLinesAndConnectionValuesAreTrimmed) {
 }
 
 // The table refuses line breaks itself; the header lines are the writer's to check.
+// The table hands untouched lines to the writer in runs; changed, padded and moved rows
+// break the runs, and the file must still come out line for line.
+TEST(ScriviProfilo, WritesEveryLineAfterChangesToARowThatWasRead) {
+  auto lines = withConnections({"LAN", "", "IT", "4"}, 4);
+  lines[4 + 9 + 1] = " 2.2.2.2";  // Casa1's IP, padded in the file
+  lines[4 + 27 + 8] = "NO  ";     // Casa3's DHCP, padded, the last line
+  std::string text = crlf(lines);
+  text.replace(text.size() - 2, 2, "\n");  // which ends in a lone LF
+  Profilo p;
+  ASSERT_TRUE(leggiProfilo(text, p));
+  lines.back() = "NO";
+  ASSERT_TRUE(p.connessioni.updateConnessione(
+      "Casa2", {"Hotel", "NO", "10.0.0.5", "255.0.0.0", "10.0.0.1", "9.9.9.9", "SI", "px", "80"}));
+  ASSERT_TRUE(p.connessioni.rinominaConnessione("Casa0", "Ufficio"));
+  ASSERT_TRUE(p.connessioni.eliminaConnessione("Casa1"));
+  p.conteggioLetto.reset();
+  std::vector<std::string> expected = {"LAN", "", "IT", " 3 "};
+  expected.insert(expected.end(), lines.begin() + 4, lines.begin() + 13);
+  expected[4] = "Ufficio";
+  for (const char* value :
+       {"Hotel", "10.0.0.5", "255.0.0.0", "10.0.0.1", "9.9.9.9", "px", "80", "SI", "NO"}) {
+    expected.push_back(value);
+  }
+  expected.insert(expected.end(), lines.begin() + 31, lines.end());
+  EXPECT_EQ(scriviProfilo(p), crlf(expected));
+}
+
 TEST(ScriviProfilo, RefusesAHeaderLineThatWouldShiftTheLines) {
   for (const char* bad : {"a\rb", "a\nb", "\r\n"}) {
     for (std::string Profilo::*header :

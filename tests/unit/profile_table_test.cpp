@@ -91,5 +91,39 @@ TEST(ProfileTable, RefusesLineBreaksInEveryChange) {
   }
 }
 
+// Changes leave the old text behind until there is enough of it to drop: across many
+// updates, renames and deletions every row keeps exactly its own values, in order.
+TEST(ProfileTable, KeepsEveryValueWhileOldTextIsDropped) {
+  ProfileTable t;
+  std::vector<std::pair<std::string, std::string>> model;  // name, IP
+  for (int i = 0; i < 60; ++i) {
+    model.emplace_back("C" + std::to_string(i), "10.0.0." + std::to_string(i));
+    ASSERT_TRUE(t.inserisciConnessione(valori(model.back().first, model.back().second)));
+  }
+  const std::string lungo(5000, 'x');
+  for (int round = 0; round < 30; ++round) {
+    for (std::size_t i = static_cast<std::size_t>(round) % 3; i < model.size(); i += 3) {
+      model[i].second = lungo + std::to_string(round);
+      ASSERT_TRUE(t.updateConnessione(model[i].first, valori(model[i].first, model[i].second)));
+    }
+    const std::size_t renamed = static_cast<std::size_t>(round * 7) % model.size();
+    const std::string nuovo = model[renamed].first + "r";
+    ASSERT_TRUE(t.rinominaConnessione(model[renamed].first, nuovo));
+    model[renamed].first = nuovo;
+    if (round % 5 == 4) {
+      ASSERT_TRUE(t.eliminaConnessione(model.front().first));
+      model.erase(model.begin());
+    }
+  }
+  ASSERT_EQ(t.count(), static_cast<int>(model.size()));
+  for (std::size_t i = 0; i < model.size(); ++i) {
+    const int r = static_cast<int>(i) + 1;
+    EXPECT_EQ(t.valore(r, kNome), model[i].first);
+    EXPECT_EQ(t.valore(r, kIP), model[i].second);
+    EXPECT_EQ(t.valore(r, kDHCP), "SI");
+    EXPECT_EQ(t.valore(r, kProxy), "NO PROXY");
+  }
+}
+
 }  // namespace
 }  // namespace veltrano
