@@ -43,7 +43,7 @@ void frmMain::cmbConnessione_Click() {
   if (r < 0) {
     return;  // a name with no row: leave the fields as they are
   }
-  const Riga& riga = profilo_.connessioni.riga(r);
+  const Riga riga = profilo_.connessioni.riga(r);
   TextField* indirizzi[] = {&c_.txtIP, &c_.txtMask, &c_.txtGateway, &c_.txtDNS};
   if (riga[kDHCP] == "SI") {
     c_.cmbDHCP.setListIndex(0);
