@@ -19,7 +19,7 @@ bool sameRows(const veltrano::ProfileTable& read, const veltrano::ProfileTable& 
   for (int r = 1; r <= read.count(); ++r) {
     for (std::size_t c = 0; c < veltrano::kColonne; ++c) {
       // Connection values are written trimmed; header lines as they were read.
-      if (veltrano::trimBlanks(std::string(read.valore(r, c))) != again.valore(r, c)) {
+      if (veltrano::trimBlanks(read.valore(r, c)) != again.valore(r, c)) {
         return false;
       }
     }

@@ -4,28 +4,33 @@
 
 namespace veltrano {
 
-std::string trimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) {
-    return {};
-  }
-  const auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
+namespace {
 
-bool holdsLineBreak(std::string_view value) {
-  return value.find_first_of("\r\n") != std::string_view::npos;
-}
-
-std::string_view withoutBlanks(std::string_view value) {
-  if (value.empty() || (value.front() != ' ' && value.back() != ' ')) {
-    return value;
-  }
+std::string_view trimmedEnds(std::string_view value) {
   const auto first = value.find_first_not_of(' ');
   if (first == std::string_view::npos) {
     return {};
   }
   return value.substr(first, value.find_last_not_of(' ') - first + 1);
+}
+
+// The trimmed part of value, without a copy. Most values have no blank at either end and are
+// taken whole by a check small enough to inline into the save's loop.
+std::string_view withoutBlanks(std::string_view value) {
+  if (value.empty() || (value.front() != ' ' && value.back() != ' ')) {
+    return value;
+  }
+  return trimmedEnds(value);
+}
+
+}  // namespace
+
+std::string trimBlanks(std::string_view text) {
+  return std::string(withoutBlanks(text));
+}
+
+bool holdsLineBreak(std::string_view value) {
+  return value.find_first_of("\r\n") != std::string_view::npos;
 }
 
 namespace {
@@ -137,7 +142,8 @@ void ProfileTable::appendLines(std::string& out) const {
   for (const Celle& riga : righe_) {
     for (const Cella& cella : riga) {
       const std::string_view valore(testo_.data() + cella.inizio, cella.lunghezza);
-      const bool intatto = valore.empty() || (valore.front() != ' ' && valore.back() != ' ');
+      const std::string_view trimmed = withoutBlanks(valore);
+      const bool intatto = trimmed.size() == valore.size();
       if (intatto && valore.data() == fine) {
         fine += valore.size() + 2;
         continue;
@@ -148,7 +154,7 @@ void ProfileTable::appendLines(std::string& out) const {
       if (intatto) {
         fine += valore.size() + 2;
       } else {
-        out.append(withoutBlanks(valore));
+        out.append(trimmed);
         out.append("\r\n", 2);
       }
     }

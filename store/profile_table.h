@@ -41,10 +41,8 @@ struct ValoriConnessione {
   std::string proxyPort;
 };
 
-std::string trimBlanks(const std::string& text);
-
-// trimBlanks without the copy.
-std::string_view withoutBlanks(std::string_view value);
+// The text without the blanks at either end.
+std::string trimBlanks(std::string_view text);
 
 // A CR or LF in a stored value would shift every later line of velt2.ini.
 bool holdsLineBreak(std::string_view value);
