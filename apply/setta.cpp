@@ -6,10 +6,6 @@
 
 namespace veltrano {
 
-namespace {
-constexpr int kMinimizzata = 2;
-}
-
 void frmMain::cmdSetta_Click() {
   Setta();
 }
@@ -47,11 +43,11 @@ void frmMain::Setta() {
   }
 
   const std::string file = cartella + "lastconnection.bat";
-  if (!s_.files.writeAll(file, *bytes)) {
+  if (s_.batch.write(file, *bytes) != WriteResult::Written) {
     MostraErrore(messaggio("NOBATCHFILE"));
     return;
   }
-  switch (s_.platform.startProgram(file, kMinimizzata)) {
+  switch (s_.batch.start(file)) {
     case StartResult::Started:
       break;
     case StartResult::Declined:

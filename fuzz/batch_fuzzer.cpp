@@ -8,7 +8,7 @@
 
 #include "apply/batch_file.h"
 #include "fuzz_check.h"
-#include "reliability/cmd_reading.h"
+#include "support/cmd_reading.h"
 
 namespace {
 

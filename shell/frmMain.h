@@ -5,11 +5,9 @@
 
 #include <string>
 
-#include "apply/registry.h"
 #include "lang/messaggi.h"
-#include "shell/text_codec.h"
+#include "shell/services.h"
 #include "shell/toolkit.h"
-#include "store/file_system.h"
 #include "store/profile_file.h"
 
 namespace veltrano {
@@ -52,16 +50,6 @@ struct Controls {
   CommandButton& cmdAiuto;
   CommandButton& cmdInfo;
   CommandButton& cmdEsci;
-};
-
-// What the window needs from the machine.
-struct Services {
-  Dialogs& dialogs;
-  Platform& platform;
-  FileSystem& files;
-  Registry& registry;
-  const TextCodec& ansi;  // velt2.ini and the registry texts
-  const TextCodec& oem;   // lastconnection.bat, as cmd.exe reads it
 };
 
 // Loading until the first activation, Shown from then on, Ended once closing has begun.

@@ -80,6 +80,13 @@ class MainWindow : public CaptionControl {
   virtual void close() = 0;
 };
 
+// An entry of an input box's list: the text it puts in the field, and a detail shown after it
+// in the list only.
+struct ListChoice {
+  std::string text;
+  std::string detail;
+};
+
 // Message-box styles and the one answer the program tests.
 enum MessageStyle : int { kYesNo = 4, kCritical = 16, kInformation = 64 };
 constexpr int kAnswerYes = 6;
@@ -91,11 +98,14 @@ class Dialogs {
   // The typed text on OK, the empty text on Cancel.
   virtual std::string inputBox(const std::string& prompt, const std::string& title,
                                const std::string& initialText) = 0;
+  // The same, with a field that is also a drop-down list: picking an entry puts its text in
+  // the field; any other text can still be typed.
+  virtual std::string inputBoxWithList(const std::string& prompt, const std::string& title,
+                                       const std::string& initialText,
+                                       const std::vector<ListChoice>& choices) = 0;
 };
 
-enum class StartResult { Started, Declined, Failed };
-
-// Services of the machine the window needs: where it lives, help, starting a program.
+// Services of the machine the window needs: where it lives, help, time.
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -105,8 +115,9 @@ class Platform {
   virtual std::string helpFile() const = 0;
   // Opens a help file at its table of contents; the outcome is not reported.
   virtual void showHelp(const std::string& path) = 0;
-  // Starts a program without waiting. Style 2: minimized window that takes the focus.
-  virtual StartResult startProgram(const std::string& path, int windowStyle) = 0;
+  // Runs the handler once, on the window's thread, after about this many milliseconds; the
+  // program answers the user meanwhile.
+  virtual void afterDelay(int milliseconds, Handler handler) = 0;
   // Tells running programs that the user's Internet settings changed.
   virtual void internetSettingsChanged() = 0;
 };

@@ -9,8 +9,10 @@
 #include "shell/win32/control_ids.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/message_loop.h"
+#include "shell/win32/win32_batch_runner.h"
 #include "shell/win32/win32_dialogs.h"
 #include "shell/win32/win32_file_system.h"
+#include "shell/win32/win32_network_adapters.h"
 #include "shell/win32/win32_platform.h"
 #include "shell/win32/win32_registry.h"
 
@@ -74,12 +76,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     return 1;
   }
   win32::Win32Platform platform;
-  platform.setOwner(window.hwnd());
+  win32::Win32BatchRunner batch(window.hwnd());
+  win32::Win32NetworkAdapters adapters;
   win32::Win32Dialogs dialogs(instance, window.hwnd());
   win32::Win32FileSystem files;
   win32::Win32Registry registry;
   veltrano::frmMain form(controlsOf(window),
-                         veltrano::Services{dialogs, platform, files, registry,
+                         veltrano::Services{dialogs, platform, files, registry, batch, adapters,
                                             win32::ansiCodePage(), win32::oemCodePage()});
   window.setWindowEvents([&form] { form.Form_Activate(); }, [&form] { form.Form_Unload(); });
   form.Form_Load();

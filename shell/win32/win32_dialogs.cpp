@@ -16,4 +16,10 @@ std::string Win32Dialogs::inputBox(const std::string& prompt, const std::string&
   return narrow(typed);
 }
 
+std::string Win32Dialogs::inputBoxWithList(const std::string& prompt, const std::string& title,
+                                           const std::string& initialText,
+                                           const std::vector<ListChoice>& /*choices*/) {
+  return inputBox(prompt, title, initialText);
+}
+
 }  // namespace veltrano::win32

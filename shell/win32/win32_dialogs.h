@@ -14,6 +14,9 @@ class Win32Dialogs final : public Dialogs {
   int messageBox(const std::string& text, int style, const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& initialText) override;
+  std::string inputBoxWithList(const std::string& prompt, const std::string& title,
+                               const std::string& initialText,
+                               const std::vector<ListChoice>& choices) override;
 
  private:
   HINSTANCE instance_;

@@ -1,5 +1,7 @@
 #include "shell/win32/win32_platform.h"
 
+#include <map>
+
 #include "shell/win32/handles.h"
 #include "shell/win32/program_folder.h"
 #include "shell/win32/utf16.h"
@@ -9,11 +11,6 @@ namespace veltrano::win32 {
 namespace {
 
 constexpr UINT kHelpDisplayTableOfContents = 1;  // HH_DISPLAY_TOC
-
-std::wstring folderOf(const std::wstring& file) {
-  const std::size_t separator = file.find_last_of(L"\\/");
-  return separator == std::wstring::npos ? std::wstring{} : file.substr(0, separator);
-}
 
 }  // namespace
 
@@ -42,27 +39,24 @@ void Win32Platform::showHelp(const std::string& path) {
   }
 }
 
-StartResult Win32Platform::startProgram(const std::string& path, int windowStyle) {
-  const std::wstring file = widen(path);
-  const std::wstring directory = folderOf(file);
-  const bool elevated = processIsElevated();
-  SHELLEXECUTEINFOW execute{};
-  execute.cbSize = sizeof execute;
-  execute.fMask = SEE_MASK_FLAG_NO_UI;
-  // netsh needs an administrator: ask once, for the batch file alone.
-  execute.hwnd = elevated ? nullptr : owner_;
-  execute.lpVerb = elevated ? nullptr : L"runas";
-  execute.lpFile = file.c_str();
-  execute.lpDirectory = directory.empty() ? nullptr : directory.c_str();
-  execute.nShow = windowStyle;
-  const ShellExecuteExFunction shellExecuteEx = shellExecuteEx_.get();
-  if (shellExecuteEx == nullptr) {
-    return StartResult::Failed;
+void Win32Platform::afterDelay(int milliseconds, Handler handler) {
+  // A thread timer: WM_TIMER reaches the message loop (a modal box's one too) and
+  // DispatchMessage calls the procedure, on this thread.
+  static std::map<UINT_PTR, Handler> pending;
+  const auto fire = [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    const auto found = pending.find(id);
+    if (found == pending.end()) {
+      return;
+    }
+    Handler run = std::move(found->second);
+    pending.erase(found);
+    run();
+  };
+  const UINT_PTR id = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), fire);
+  if (id != 0) {
+    pending[id] = std::move(handler);
   }
-  if (shellExecuteEx(&execute)) {
-    return StartResult::Started;
-  }
-  return GetLastError() == ERROR_CANCELLED ? StartResult::Declined : StartResult::Failed;
 }
 
 void Win32Platform::internetSettingsChanged() {

@@ -28,4 +28,17 @@ bool FakeFileSystem::writeAll(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+WriteResult FakeBatchRunner::write(const std::string& path, std::string_view bytes) {
+  if (writeResult == WriteResult::Written) {
+    files_.files[path] = std::string(bytes);
+  }
+  return writeResult;
+}
+
+StartResult FakeBatchRunner::start(const std::string& path) {
+  started.push_back(path);
+  runs = startResult == StartResult::Started;
+  return startResult;
+}
+
 }  // namespace veltrano::fake

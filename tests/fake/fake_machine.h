@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "apply/batch_runner.h"
+#include "apply/network_adapters.h"
 #include "apply/registry.h"
 #include "store/file_system.h"
 
@@ -40,6 +42,30 @@ class FakeRegistry : public Registry {
     writes.push_back({root, keyPath, valueName, type, data});
   }
   std::vector<RegistryWrite> writes;
+};
+
+// The batch file lands in the fake file system; the test says how starting goes and when the
+// batch ends.
+class FakeBatchRunner : public BatchRunner {
+ public:
+  explicit FakeBatchRunner(FakeFileSystem& files) : files_(files) {}
+  WriteResult write(const std::string& path, std::string_view bytes) override;
+  StartResult start(const std::string& path) override;
+  bool running() override { return runs; }
+
+  WriteResult writeResult = WriteResult::Written;
+  StartResult startResult = StartResult::Started;
+  std::vector<std::string> started;
+  bool runs = false;
+
+ private:
+  FakeFileSystem& files_;
+};
+
+class FakeAdapters : public NetworkAdapters {
+ public:
+  std::optional<std::vector<NetworkAdapter>> list() override { return adapters; }
+  std::optional<std::vector<NetworkAdapter>> adapters = std::vector<NetworkAdapter>{};
 };
 
 }  // namespace veltrano::fake

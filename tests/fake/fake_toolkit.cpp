@@ -131,12 +131,4 @@ std::string FakeDialogs::inputBox(const std::string& prompt, const std::string& 
   return answer;
 }
 
-StartResult FakePlatform::startProgram(const std::string& path, int windowStyle) {
-  started.push_back({path, windowStyle});
-  if (onStart) {
-    onStart();
-  }
-  return startResult;
-}
-
 }  // namespace veltrano::fake

@@ -138,6 +138,13 @@ class FakeDialogs : public Dialogs {
   int messageBox(const std::string& text, int style, const std::string& title) override;
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& initialText) override;
+  std::string inputBoxWithList(const std::string& prompt, const std::string& title,
+                               const std::string& initialText,
+                               const std::vector<ListChoice>& choices) override {
+    lastChoices = choices;
+    return inputBox(prompt, title, initialText);
+  }
+  std::vector<ListChoice> lastChoices;
 
   // Answers for the next Yes/No boxes (6 yes, 7 no) and input boxes (the text typed;
   // an empty text is Cancel). An unanswered box fails the test.
@@ -154,20 +161,20 @@ class FakePlatform : public Platform {
   void setHelpFile(const std::string& path) override { helpPath = path; }
   std::string helpFile() const override { return helpPath; }
   void showHelp(const std::string& path) override { helpShown.push_back(path); }
-  StartResult startProgram(const std::string& path, int windowStyle) override;
+  void afterDelay(int milliseconds, Handler handler) override {
+    delays.push_back({milliseconds, std::move(handler)});
+  }
   void internetSettingsChanged() override { ++settingsNotices; }
 
   std::string folder = "C:\\Programmi\\Veltrano";
   std::string helpPath;
   std::vector<std::string> helpShown;
-  struct Start {
-    std::string path;
-    int style;
+  struct Delay {
+    int milliseconds;
+    Handler handler;
   };
-  std::vector<Start> started;
-  StartResult startResult = StartResult::Started;
+  std::vector<Delay> delays;
   int settingsNotices = 0;
-  std::function<void()> onStart;
 };
 
 }  // namespace veltrano::fake

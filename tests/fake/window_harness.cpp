@@ -48,7 +48,8 @@ void Harness::useFileSystem(FileSystem& other) {
                     txtProxy, txtProxyPort,   cmdSetta,       cmdNuova,       cmdAnnullaModifiche,
                     cmdSalva, cmdRinomina,    cmdElimina,     cmdSettings,    cmdLingua,
                     cmdAiuto, cmdInfo,        cmdEsci};
-  Services services{dialogs, platform, other, registry, windows1252(), codePage850()};
+  Services services{dialogs,     platform, other,         registry,
+                    batchRunner, adapters, windows1252(), codePage850()};
   // The new window wires every control's events to itself; an old one is never used again.
   form = std::make_unique<frmMain>(controls, services);
 }

@@ -67,6 +67,8 @@ class Harness {
   FakePlatform platform;
   FakeFileSystem files;
   FakeRegistry registry;
+  FakeBatchRunner batchRunner{files};
+  FakeAdapters adapters;
   std::unique_ptr<frmMain> form;
 };
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reliability/cmd_reading.h"
+#include "support/cmd_reading.h"
 
 namespace veltrano {
 namespace {

@@ -1,4 +1,4 @@
-#include "reliability/cmd_reading.h"
+#include "support/cmd_reading.h"
 
 namespace veltrano::reliability {
 

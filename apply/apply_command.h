@@ -1,0 +1,29 @@
+// veltrano.exe /apply NAME [/quiet]: applies a stored connection without showing the window.
+#pragma once
+
+#include <functional>
+
+#include "shell/command_line.h"
+#include "shell/services.h"
+
+namespace veltrano {
+
+// Exit codes of the command line.
+inline constexpr int kExitVerified = 0;    // applied, and the adapter was found as asked
+inline constexpr int kExitNotApplied = 1;  // refused, declined, busy, or not as asked after
+inline constexpr int kExitUsage = 2;       // an argument not understood, or no profile file
+
+class ApplyCommand {
+ public:
+  explicit ApplyCommand(Services services);
+
+  // Runs a command other than Window. `done` gets the exit code once everything has ended,
+  // perhaps before run returns; until then the caller keeps its message loop turning, so
+  // that the delays of Platform::afterDelay run.
+  void run(const CommandLine& command, std::function<void(int exitCode)> done);
+
+ private:
+  Services s_;
+};
+
+}  // namespace veltrano

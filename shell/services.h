@@ -1,0 +1,24 @@
+// What the program needs from the machine, besides its window's controls.
+#pragma once
+
+#include "apply/batch_runner.h"
+#include "apply/network_adapters.h"
+#include "apply/registry.h"
+#include "shell/text_codec.h"
+#include "shell/toolkit.h"
+#include "store/file_system.h"
+
+namespace veltrano {
+
+struct Services {
+  Dialogs& dialogs;
+  Platform& platform;
+  FileSystem& files;
+  Registry& registry;
+  BatchRunner& batch;
+  NetworkAdapters& adapters;
+  const TextCodec& ansi;  // velt2.ini and the registry texts
+  const TextCodec& oem;   // lastconnection.bat, as cmd.exe reads it
+};
+
+}  // namespace veltrano
