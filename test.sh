@@ -18,6 +18,10 @@ cmake --preset linux-asan >/dev/null
 cmake --build --preset linux-asan -j"$jobs"
 ctest --preset linux-asan -j"$jobs"
 
+echo "== A plain Release build, as a user would make one"
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DVELTRANO_TESTS=OFF >/dev/null
+cmake --build build/release -j"$jobs"
+
 echo "== Fuzzing the profile reader and the batch builder (bounded)"
 bash fuzz/run.sh "${VELTRANO_FUZZ_SECONDS:-60}"
 
