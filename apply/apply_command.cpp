@@ -1,11 +1,90 @@
 #include "apply/apply_command.h"
 
+#include "shell/frmMain.h"
+
 namespace veltrano {
 
-ApplyCommand::ApplyCommand(Services services) : s_(services) {}
+namespace {
 
-void ApplyCommand::run(const CommandLine& /*command*/, std::function<void(int exitCode)> done) {
-  done(kExitUsage);
+// The stored values, as the window would show and apply them.
+ApplyRequest richiestaDi(const Riga& riga, const std::string& interfaccia) {
+  ApplyRequest r;
+  r.nome = riga[kNome];
+  r.interfaccia = interfaccia;
+  r.dhcp = riga[kDHCP] == "SI";
+  r.ip = riga[kIP];
+  r.mask = riga[kMask];
+  r.gateway = riga[kGateway];
+  r.dns = riga[kDNS];
+  r.useProxy = riga[kUseProxy] == "SI";
+  r.proxy = riga[kProxy];
+  r.proxyPort = riga[kProxyPort];
+  return r;
+}
+
+}  // namespace
+
+ApplyCommand::ApplyCommand(Services services) : s_(services) {
+  messaggi_.caricaMessaggi();
+}
+
+void ApplyCommand::run(const CommandLine& command, std::function<void(int exitCode)> done) {
+  silenzioso_ = command.quiet;
+  cartella_ = s_.platform.programFolder();
+  if (cartella_.empty() || cartella_.back() != '\\') {
+    cartella_ += '\\';
+  }
+  const bool letto = leggiProfilo();  // for its language even when only the usage is asked
+  switch (command.kind) {
+    case CommandLine::Kind::Usage:
+      mostra(messaggio("USAGE"), kInformation);
+      done(kExitVerified);
+      return;
+    case CommandLine::Kind::Window:
+    case CommandLine::Kind::Invalid:
+      mostra(messaggio("USAGE"), kCritical);
+      done(kExitUsage);
+      return;
+    case CommandLine::Kind::Apply:
+      break;
+  }
+  if (!letto) {
+    mostra(messaggio("NOINIFILE"), kCritical);
+    done(kExitUsage);
+    return;
+  }
+  applica(command.connection, std::move(done));
+}
+
+bool ApplyCommand::leggiProfilo() {
+  const auto bytes = s_.files.readAll(cartella_ + "velt2.ini");
+  return bytes && leggiProfiloDaByte(*bytes, s_.ansi, profilo_);
+}
+
+void ApplyCommand::applica(const std::string& nome, std::function<void(int exitCode)> done) {
+  const int riga = profilo_.connessioni.cercaConnessione(nome);
+  if (riga < 0) {
+    mostra(componi(messaggio("NOCONNECTION"), {nome}), kCritical);
+    done(kExitNotApplied);
+    return;
+  }
+  flusso_ = std::make_unique<ApplyFlow>(
+      s_, [this](const std::string& chiave) { return messaggio(chiave); },
+      [this](const std::string& testo) { mostra(testo, kCritical); });
+  flusso_->applica(richiestaDi(profilo_.connessioni.riga(riga), profilo_.interfaccia), cartella_,
+                   [done](ApplyOutcome esito) {
+                     done(esito == ApplyOutcome::Verified ? kExitVerified : kExitNotApplied);
+                   });
+}
+
+std::string ApplyCommand::messaggio(const std::string& chiave) const {
+  return messaggi_.getMessaggio(chiave, profilo_.lingua);
+}
+
+void ApplyCommand::mostra(const std::string& testo, int stile) const {
+  if (!silenzioso_) {
+    s_.dialogs.messageBox(testo, stile, kTitolo);
+  }
 }
 
 }  // namespace veltrano

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
+#include "apply/apply_flow.h"
+#include "lang/messaggi.h"
 #include "shell/command_line.h"
 #include "shell/services.h"
+#include "store/profile_file.h"
 
 namespace veltrano {
 
@@ -19,11 +23,21 @@ class ApplyCommand {
 
   // Runs a command other than Window. `done` gets the exit code once everything has ended,
   // perhaps before run returns; until then the caller keeps its message loop turning, so
-  // that the delays of Platform::afterDelay run.
+  // that the delays of Platform::afterDelay run. velt2.ini is read, never written.
   void run(const CommandLine& command, std::function<void(int exitCode)> done);
 
  private:
+  bool leggiProfilo();
+  void applica(const std::string& nome, std::function<void(int exitCode)> done);
+  std::string messaggio(const std::string& chiave) const;
+  void mostra(const std::string& testo, int stile) const;
+
   Services s_;
+  bool silenzioso_ = false;
+  std::string cartella_;
+  Catalogo messaggi_;
+  Profilo profilo_;
+  std::unique_ptr<ApplyFlow> flusso_;
 };
 
 }  // namespace veltrano

@@ -74,14 +74,21 @@ std::optional<NetshTails> netshTails(const BatchInput& input) {
   if (!ip || !mask || !gateway || !dns) {
     return std::nullopt;
   }
-  return NetshTails{" static " + *ip + " " + *mask + " " + *gateway + " 1", " static " + *dns};
+  // Without a gateway netsh would take the metric for one; "none" is its word for no gateway
+  // and for no DNS server.
+  const std::string addressTail = gateway->empty()
+                                      ? " static " + *ip + " " + *mask + " none"
+                                      : " static " + *ip + " " + *mask + " " + *gateway + " 1";
+  return NetshTails{addressTail, " static " + (dns->empty() ? std::string("none") : *dns)};
 }
 
 }  // namespace
 
 std::optional<std::string> buildBatch(const BatchInput& input) {
   const auto nome = carry(input.nome, kComment);
-  const auto adapter = carry(input.interfaccia, kQuoted);
+  // A final backslash would escape the closing quote for netsh.
+  const bool escapesQuote = !input.interfaccia.empty() && input.interfaccia.back() == '\\';
+  const auto adapter = escapesQuote ? std::nullopt : carry(input.interfaccia, kQuoted);
   const auto tails = netshTails(input);
   if (!nome || !adapter || !tails) {
     return std::nullopt;
@@ -91,22 +98,6 @@ std::optional<std::string> buildBatch(const BatchInput& input) {
   batch += "netsh interface ip set address " + quotedAdapter + tails->address + "\r\n";
   batch += "netsh interface ip set dns " + quotedAdapter + tails->dns + "\r\n";
   return batch;
-}
-
-bool linesFitCmd(std::string_view batch) {
-  std::size_t start = 0;
-  while (start < batch.size()) {
-    const auto end = batch.find("\r\n", start);
-    const auto length = (end == std::string_view::npos ? batch.size() : end) - start;
-    if (length > kMaxBatchLine) {
-      return false;
-    }
-    if (end == std::string_view::npos) {
-      break;
-    }
-    start = end + 2;
-  }
-  return true;
 }
 
 }  // namespace veltrano

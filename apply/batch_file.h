@@ -22,9 +22,4 @@ struct BatchInput {
 // holds something that cannot be carried safely at all (see batch_file.cpp).
 std::optional<std::string> buildBatch(const BatchInput& input);
 
-// cmd.exe reads at most 8191 characters as one command line; a longer line would not be the
-// command that was written.
-constexpr std::size_t kMaxBatchLine = 8191;
-bool linesFitCmd(std::string_view batch);
-
 }  // namespace veltrano

@@ -51,14 +51,14 @@ void frmMain::collegaFocus() {
 }
 
 // A text the profile file can hold: no line break, tab or NUL (they would shift or break
-// the lines of velt2.ini) and nothing outside the file's code page (it would come back as
+// the lines of velt2.ini) and nothing the file's encoding cannot hold (it would come back as
 // another character). Shows why otherwise.
 bool frmMain::testoAmmesso(const std::string& testo) {
   if (testo.find_first_of(std::string("\r\n\t\0", 4)) != std::string::npos) {
     MostraErrore(messaggio("NOLINEBREAK"));
     return false;
   }
-  if (!s_.ansi.fromUtf8(testo)) {
+  if (!encodeProfile(testo, profilo_.codifica, s_.ansi)) {
     MostraErrore(messaggio("NOCODEPAGE"));
     return false;
   }

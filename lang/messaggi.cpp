@@ -103,6 +103,47 @@ constexpr Voce kMessaggi[] = {
     {"BATCHTOOLONG",
      "I valori sono troppo lunghi per essere passati a netsh. Accorciarli e riprovare.",
      "The values are too long to be passed to netsh. Shorten them and retry."},
+    {"BADADDRESS",
+     "%1: \"%2\" non è un indirizzo valido. Scrivere quattro numeri da 0 a 255 separati da "
+     "punti; nella subnet mask i bit a 1 vengono tutti prima degli 0 (ad esempio 255.255.255.0). "
+     "La connessione non è stata impostata.",
+     "%1: \"%2\" is not a valid address. Write four numbers from 0 to 255 separated by dots; in "
+     "the subnet mask all one bits come before the zeros (for example 255.255.255.0). The "
+     "connection was not set."},
+    {"UNKNOWNADAPTER",
+     "Questo computer non ha un'interfaccia di rete di nome \"%1\". Interfacce trovate: %2. "
+     "Scegliere quella giusta con il pulsante Impostazioni. La connessione non è stata impostata.",
+     "This computer has no network interface named \"%1\". Interfaces found: %2. Choose the "
+     "right one with the Settings button. The connection was not set."},
+    {"APPLYBUSY",
+     "Una connessione impostata poco fa è ancora in corso. Attendere che finisca e riprovare. "
+     "Questa connessione non è stata impostata.",
+     "A connection set a moment ago is still being applied. Wait for it to end, then retry. "
+     "This connection was not set."},
+    {"NOTAPPLIED", "La connessione \"%1\" non risulta impostata come richiesto:",
+     "The connection \"%1\" was not applied as asked:"},
+    {"VERIFYNOADAPTER", "l'interfaccia di rete \"%1\" non è stata trovata",
+     "the network interface \"%1\" was not found"},
+    {"VERIFYNODHCP", "il DHCP non è attivo", "DHCP is not on"},
+    {"VERIFYNOTSET", "%1 %2: non impostato", "%1 %2: not set"},
+    {"VERIFYDUPLICATE", "l'indirizzo %1 è già usato da un altro computer della rete",
+     "the address %1 is a duplicate: another computer on the network uses it"},
+    {"VERIFYUNCHECKED", "lo stato dell'interfaccia non ha potuto essere controllato",
+     "the state of the interface could not be checked"},
+    {"NOCONNECTION", "Connessione \"%1\" non trovata.", "Connection \"%1\" not found."},
+    {"USAGE",
+     "Uso: veltrano.exe [/apply \"connessione\" [/quiet]]\r\n\r\n"
+     "Senza argomenti si apre la finestra.\r\n"
+     "/apply imposta la connessione memorizzata con quel nome, senza aprire la finestra.\r\n"
+     "/quiet non mostra messaggi.\r\n\r\n"
+     "Codice di uscita: 0 impostata e verificata; 1 rifiutata o non impostata come richiesto; "
+     "2 argomenti non validi o velt2.ini illeggibile.",
+     "Usage: veltrano.exe [/apply \"connection\" [/quiet]]\r\n\r\n"
+     "Without arguments the window opens.\r\n"
+     "/apply sets the stored connection of that name without opening the window.\r\n"
+     "/quiet shows no message.\r\n\r\n"
+     "Exit code: 0 set and verified; 1 refused or not set as asked; 2 arguments not understood "
+     "or velt2.ini unreadable."},
 };
 
 // In row order; the fall-back key must stay first.
@@ -172,6 +213,22 @@ std::string cerca(const Catalogo::Tabella& tabella, const std::string& chiave,
 }
 
 }  // namespace
+
+std::string componi(const std::string& testo, const std::vector<std::string>& argomenti) {
+  std::string out;
+  for (std::size_t pos = 0; pos < testo.size(); ++pos) {
+    const bool segnaposto = testo[pos] == '%' && pos + 1 < testo.size() && testo[pos + 1] >= '1' &&
+                            testo[pos + 1] <= '9';
+    const auto indice = segnaposto ? static_cast<std::size_t>(testo[pos + 1] - '1') : 0;
+    if (segnaposto && indice < argomenti.size()) {
+      out += argomenti[indice];
+      ++pos;
+    } else {
+      out += testo[pos];
+    }
+  }
+  return out;
+}
 
 void Catalogo::caricaMessaggi() {
   if (numMessaggi() > 1 || numToolTip() > 1) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace veltrano {
 
@@ -24,9 +25,6 @@ class Catalogo {
   std::string getMessaggio(const std::string& chiave, const std::string& lingua) const;
   std::string getToolTip(const std::string& chiave, const std::string& lingua) const;
 
-  int numMessaggi() const { return messaggi_.conteggio; }
-  int numToolTip() const { return toolTip_.conteggio; }
-
   struct Riga {
     int numero = 0;  // the row's own number, -1 for the end marker, 0 when never written
     std::string chiave;
@@ -37,12 +35,17 @@ class Catalogo {
     std::array<Riga, kRighe> righe{};
     int conteggio = 0;
   };
-  const Tabella& messageTable() const { return messaggi_; }
-  const Tabella& toolTipTable() const { return toolTip_; }
 
  private:
+  int numMessaggi() const { return messaggi_.conteggio; }
+  int numToolTip() const { return toolTip_.conteggio; }
+
   Tabella messaggi_;
   Tabella toolTip_;
 };
+
+// The text with %1 to %9 replaced by the arguments in one pass, so that an argument holding
+// "%1" stays as it is; a placeholder with no argument stays too.
+std::string componi(const std::string& testo, const std::vector<std::string>& argomenti);
 
 }  // namespace veltrano

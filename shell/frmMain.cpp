@@ -2,7 +2,12 @@
 
 namespace veltrano {
 
-frmMain::frmMain(Controls controls, Services services) : c_(controls), s_(services) {
+frmMain::frmMain(Controls controls, Services services)
+    : c_(controls),
+      s_(services),
+      applicazione_(
+          services, [this](const std::string& chiave) { return messaggio(chiave); },
+          [this](const std::string& testo) { MostraErrore(testo); }) {
   collegaEventi();
 }
 
@@ -57,14 +62,6 @@ void frmMain::Form_Activate() {
 
 void frmMain::Form_Unload() {
   uscitaRichiesta_ = true;
-  chiusa_ = true;
-}
-
-StatoFinestra frmMain::stato() const {
-  if (chiusa_) {
-    return StatoFinestra::Ended;
-  }
-  return finestraAttivata_ ? StatoFinestra::Shown : StatoFinestra::Loading;
 }
 
 void frmMain::cmdEsci_Click() {

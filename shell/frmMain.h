@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "apply/apply_flow.h"
 #include "lang/messaggi.h"
 #include "shell/services.h"
 #include "shell/toolkit.h"
@@ -52,9 +53,6 @@ struct Controls {
   CommandButton& cmdEsci;
 };
 
-// Loading until the first activation, Shown from then on, Ended once closing has begun.
-enum class StatoFinestra { Loading, Shown, Ended };
-
 class frmMain {
  public:
   // Wires every control's events to its handler; nothing else runs before Form_Load.
@@ -66,18 +64,6 @@ class frmMain {
   void Form_Load();
   void Form_Activate();
   void Form_Unload();
-
-  StatoFinestra stato() const;
-
-  // Read-only views for the toolkit and for tests.
-  const Profilo& profilo() const { return profilo_; }
-  const std::string& lingua() const { return profilo_.lingua; }
-  bool modalitaNuova() const { return modalitaNuova_; }
-  bool uscitaRichiesta() const { return uscitaRichiesta_; }
-  bool finestraAttivata() const { return finestraAttivata_; }
-  const std::string& percorso() const { return percorso_; }
-  const std::string& fileIni() const { return fileIni_; }
-  const Catalogo& messaggi() const { return messaggi_; }
 
  private:
   void collegaEventi();
@@ -130,8 +116,6 @@ class frmMain {
   void cmdSetta_Click();
   void Setta();
   void cmdSettings_Click();
-  void WriteStringToRegistry(const std::string& Key, const std::string& valore);
-  void WriteDWORDToRegistry(const std::string& Key, std::int32_t valore);
 
   // Language, help and About (lang/relabel.cpp, lang/help_about.cpp).
   void RedisegnaLingua();
@@ -150,10 +134,10 @@ class frmMain {
   Colore coloreFocus_ = 0;
   bool finestraAttivata_ = false;
   bool uscitaRichiesta_ = false;
-  bool chiusa_ = false;  // the unload handler has run
   std::string percorso_;
   std::string fileIni_;
   Profilo profilo_;  // interfaccia, riservato, lingua, numConnessioni and connessioni
+  ApplyFlow applicazione_;
 };
 
 }  // namespace veltrano

@@ -203,6 +203,17 @@ class SingleByteCodec final : public TextCodec {
 
 }  // namespace
 
+bool isWellFormedUtf8(std::string_view bytes) {
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    pos += asciiPrefix(bytes.substr(pos));
+    if (pos < bytes.size() && !readUtf8(bytes, pos)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 const TextCodec& windows1252() {
   static const SingleByteCodec codec{kWindows1252};
   return codec;

@@ -17,6 +17,10 @@ class TextCodec {
   virtual std::optional<std::string> fromUtf8(std::string_view utf8) const = 0;
 };
 
+// True when the bytes are well-formed UTF-8 (no stray or missing continuation bytes, no
+// overlong forms, surrogates or values beyond U+10FFFF).
+bool isWellFormedUtf8(std::string_view bytes);
+
 // Windows-1252 and CP 850, the ANSI and OEM code pages of a western Windows, built in so
 // that the portable build and its tests behave as an Italian Windows does.
 const TextCodec& windows1252();

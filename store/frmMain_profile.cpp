@@ -7,14 +7,13 @@ namespace veltrano {
 
 void frmMain::leggiConnessioni() {
   const auto bytes = s_.files.readAll(fileIni_);
-  if (!bytes || !leggiProfilo(s_.ansi.toUtf8(*bytes), profilo_)) {
+  if (!bytes || !leggiProfiloDaByte(*bytes, s_.ansi, profilo_)) {
     erroreFileIni();
   }
 }
 
 bool frmMain::scriviConnessioni() {
-  const auto testo = scriviProfilo(profilo_);
-  const auto bytes = testo ? s_.ansi.fromUtf8(*testo) : std::nullopt;
+  const auto bytes = scriviProfiloInByte(profilo_, s_.ansi);
   if (!bytes || !s_.files.replaceAll(fileIni_, *bytes)) {
     erroreFileIni();
     return false;

@@ -123,4 +123,14 @@ std::optional<std::string> scriviProfilo(const Profilo& profilo) {
   return out;
 }
 
+bool leggiProfiloDaByte(std::string_view bytes, const TextCodec& ansi, Profilo& profilo) {
+  profilo.codifica = detectEncoding(bytes);
+  return leggiProfilo(decodeProfile(bytes, profilo.codifica, ansi), profilo);
+}
+
+std::optional<std::string> scriviProfiloInByte(const Profilo& profilo, const TextCodec& ansi) {
+  const auto testo = scriviProfilo(profilo);
+  return testo ? encodeProfile(*testo, profilo.codifica, ansi) : std::nullopt;
+}
+
 }  // namespace veltrano

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "store/profile_encoding.h"
 #include "store/profile_table.h"
 
 namespace veltrano {
@@ -19,6 +20,7 @@ struct Profilo {
   // Line 4 as read; written back unchanged until an insert or a delete changes the count.
   std::optional<std::string> conteggioLetto;
   ProfileTable connessioni;
+  ProfileEncoding codifica = ProfileEncoding::Ansi;  // how the file was read, and is written back
 };
 
 // Splits at CR LF, a lone CR or a lone LF; the line ending is never part of a line.
@@ -34,5 +36,10 @@ bool leggiProfilo(std::string_view text, Profilo& profilo);
 // The whole file as text with CR LF line ends, or nullopt when a value holds a line break,
 // which would shift every later line.
 std::optional<std::string> scriviProfilo(const Profilo& profilo);
+
+// The same from and to the file's bytes, in the encoding the bytes came in (see
+// profile_encoding.h): the profile keeps it for the next write.
+bool leggiProfiloDaByte(std::string_view bytes, const TextCodec& ansi, Profilo& profilo);
+std::optional<std::string> scriviProfiloInByte(const Profilo& profilo, const TextCodec& ansi);
 
 }  // namespace veltrano

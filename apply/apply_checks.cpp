@@ -1,0 +1,84 @@
+#include "apply/apply_checks.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "apply/ipv4_address.h"
+#include "store/profile_table.h"
+
+namespace veltrano {
+
+namespace {
+
+std::size_t characterCount(const std::string& utf8) {
+  // Continuation bytes of UTF-8 are 10xxxxxx: every other byte starts a character.
+  return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+    return (static_cast<std::uint8_t>(c) & 0xC0u) != 0x80u;
+  }));
+}
+
+char foldCase(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return foldCase(x) == foldCase(y); });
+}
+
+std::optional<Motivo> checkAddresses(const ApplyRequest& request) {
+  struct Campo {
+    const char* etichetta;
+    const std::string& valore;
+    bool facoltativo;
+    bool maschera;
+  };
+  const Campo campi[] = {{"IP", request.ip, false, false},
+                         {"MASK", request.mask, false, true},
+                         {"GATEWAY", request.gateway, true, false},
+                         {"DNS", request.dns, true, false}};
+  for (const Campo& campo : campi) {
+    if (campo.facoltativo && campo.valore.empty()) {
+      continue;
+    }
+    const bool valido = campo.maschera ? maskPrefixLength(campo.valore).has_value()
+                                       : parseIPv4(campo.valore).has_value();
+    if (!valido) {
+      return Motivo{"BADADDRESS", campo.etichetta, campo.valore};
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Motivo> checkRequest(const ApplyRequest& request) {
+  if (trimBlanks(request.interfaccia).empty()) {
+    return Motivo{"NOINTERFACE", {}, {}};
+  }
+  if (characterCount(request.nome) > kMaxNameLength ||
+      characterCount(request.interfaccia) > kMaxNameLength) {
+    return Motivo{"BATCHTOOLONG", {}, {}};
+  }
+  return request.dhcp ? std::nullopt : checkAddresses(request);
+}
+
+const NetworkAdapter* findAdapter(const std::vector<NetworkAdapter>& adapters,
+                                  const std::string& name) {
+  const auto found =
+      std::find_if(adapters.begin(), adapters.end(),
+                   [&name](const NetworkAdapter& a) { return sameName(a.name, name); });
+  return found == adapters.end() ? nullptr : &*found;
+}
+
+std::vector<const NetworkAdapter*> pickableAdapters(const std::vector<NetworkAdapter>& adapters) {
+  std::vector<const NetworkAdapter*> out;
+  for (const NetworkAdapter& adapter : adapters) {
+    if (!adapter.loopbackOrTunnel) {
+      out.push_back(&adapter);
+    }
+  }
+  return out;
+}
+
+}  // namespace veltrano

@@ -1,0 +1,38 @@
+// What an apply refuses before anything is written or started.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "apply/apply_request.h"
+#include "apply/network_adapters.h"
+
+namespace veltrano {
+
+// Why an apply is refused, or what is not as it asked: a message key and what goes in its
+// placeholders. `campo`, when given, is itself a key (a field's label) shown in the current
+// language before `valore`.
+struct Motivo {
+  std::string chiave;
+  std::string campo;
+  std::string valore;
+};
+
+// netsh and the comment line take names up to this many characters.
+constexpr std::size_t kMaxNameLength = 255;
+
+// The checks that need only the request: an adapter name, names netsh can take, and for a
+// static connection IP, mask, gateway (when given) and DNS (when given) as dotted addresses
+// with a contiguous mask.
+std::optional<Motivo> checkRequest(const ApplyRequest& request);
+
+// The adapter of the machine with this name, compared as Windows compares adapter names
+// (letter case aside); null when there is none.
+const NetworkAdapter* findAdapter(const std::vector<NetworkAdapter>& adapters,
+                                  const std::string& name);
+
+// The adapters a user can pick: all but the loopback and tunnel ones.
+std::vector<const NetworkAdapter*> pickableAdapters(const std::vector<NetworkAdapter>& adapters);
+
+}  // namespace veltrano

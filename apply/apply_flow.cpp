@@ -1,0 +1,214 @@
+#include "apply/apply_flow.h"
+
+#include "apply/batch_file.h"
+#include "apply/registry_writes.h"
+#include "apply/verification.h"
+#include "lang/messaggi.h"
+
+namespace veltrano {
+
+namespace {
+
+bool holdsControlCharacter(const std::string& text) {
+  return text.find_first_of(std::string("\r\n\t\0", 4)) != std::string::npos;
+}
+
+}  // namespace
+
+ApplyFlow::ApplyFlow(Services services, Testo testo, Mostra mostra)
+    : s_(services), testo_(std::move(testo)), mostra_(std::move(mostra)) {}
+
+void ApplyFlow::applica(const ApplyRequest& richiesta, const std::string& cartella, Fine fine) {
+  Preparato preparato{richiesta, cartella + "lastconnection.bat", {}, std::move(fine)};
+  if (const auto rifiuto = prepara(preparato)) {
+    termina(preparato, ApplyOutcome::Refused, *rifiuto);
+    return;
+  }
+  if (attesa_) {
+    Preparato sostituito = std::move(*attesa_);
+    attesa_.reset();
+    termina(sostituito, ApplyOutcome::Busy, {});
+  }
+  attesa_ = std::move(preparato);
+  passiAttesa_ = 0;
+  passo();
+}
+
+std::optional<std::string> ApplyFlow::prepara(Preparato& preparato) const {
+  const ApplyRequest& r = preparato.richiesta;
+  if (const auto motivo = checkRequest(r)) {
+    return testoDi(*motivo);
+  }
+  const auto testo = buildBatch({r.nome, r.interfaccia, r.dhcp, r.ip, r.mask, r.gateway, r.dns});
+  const auto bytes = testo ? s_.oem.fromUtf8(*testo) : std::nullopt;
+  if (!bytes) {
+    return testo_("BATCHCHARS");
+  }
+  preparato.bytes = *bytes;
+  const std::string proxyServer = r.proxy + ":" + r.proxyPort;
+  if (r.useProxy && holdsControlCharacter(proxyServer)) {
+    return testo_("NOLINEBREAK");
+  }
+  if (r.useProxy && !s_.ansi.fromUtf8(proxyServer)) {
+    return testo_("NOCODEPAGE");
+  }
+  return controllaInterfaccia(r.interfaccia);
+}
+
+// Before the administrator prompt: a name no adapter has would fail in netsh's own window.
+std::optional<std::string> ApplyFlow::controllaInterfaccia(const std::string& nome) const {
+  const auto adapters = s_.adapters.list();
+  if (!adapters || findAdapter(*adapters, nome) != nullptr) {
+    return std::nullopt;  // when the system cannot be asked, the check after the batch tells
+  }
+  std::string trovate;
+  for (const NetworkAdapter* adapter : pickableAdapters(*adapters)) {
+    trovate += (trovate.empty() ? "\"" : ", \"") + adapter->name + "\"";
+  }
+  return componi(testo_("UNKNOWNADAPTER"), {nome, trovate});
+}
+
+void ApplyFlow::passo() {
+  if (inPasso_) {
+    programma();  // a delay fired inside a message box of this step: look again later
+    return;
+  }
+  inPasso_ = true;
+  if (corrente_) {
+    avanzaCorrente();
+  }
+  if (attesa_) {
+    if (corrente_) {
+      aspetta();
+    } else {
+      provaAvvio();
+    }
+  }
+  inPasso_ = false;
+  programma();
+}
+
+void ApplyFlow::programma() {
+  if ((corrente_ || attesa_) && !programmato_) {
+    programmato_ = true;
+    s_.platform.afterDelay(kPassoMs, [this] {
+      programmato_ = false;
+      passo();
+    });
+  }
+}
+
+void ApplyFlow::avanzaCorrente() {
+  ++passiCorrente_;
+  if (fase_ == Fase::Esecuzione) {
+    if (s_.batch.running()) {
+      if (passiCorrente_ > kPassiEsecuzione) {
+        concludi(ApplyOutcome::NotVerified, {{"VERIFYUNCHECKED", {}, {}}});
+      }
+      return;
+    }
+    fase_ = Fase::Verifica;
+    passiCorrente_ = 1;
+  }
+  const Verification verifica = verifyApplied(corrente_->richiesta, s_.adapters.list());
+  const bool comeChiesto = verifica.differences.empty();
+  if ((verifica.settling || !comeChiesto) && passiCorrente_ < kPassiVerifica) {
+    return;  // an address is still being checked on the network, or DHCP still starting
+  }
+  concludi(comeChiesto ? ApplyOutcome::Verified : ApplyOutcome::NotVerified, verifica.differences);
+}
+
+void ApplyFlow::provaAvvio() {
+  if (s_.batch.running()) {
+    aspetta();
+    return;
+  }
+  switch (s_.batch.write(attesa_->file, attesa_->bytes)) {
+    case WriteResult::Busy:
+      aspetta();
+      return;
+    case WriteResult::Failed: {
+      Preparato fallito = std::move(*attesa_);
+      attesa_.reset();
+      termina(fallito, ApplyOutcome::Refused, testo_("NOBATCHFILE"));
+      return;
+    }
+    case WriteResult::Written:
+      break;
+  }
+  Preparato scritto = std::move(*attesa_);
+  attesa_.reset();
+  avvia(std::move(scritto));
+}
+
+void ApplyFlow::aspetta() {
+  if (++passiAttesa_ <= kPassiAttesa) {
+    return;
+  }
+  Preparato rinunciato = std::move(*attesa_);
+  attesa_.reset();
+  termina(rinunciato, ApplyOutcome::Busy, testo_("APPLYBUSY"));
+}
+
+void ApplyFlow::avvia(Preparato preparato) {
+  switch (s_.batch.start(preparato.file)) {
+    case StartResult::Declined:
+      // No to the administrator prompt: nothing is applied, not even the proxy.
+      termina(preparato, ApplyOutcome::Declined, {});
+      return;
+    case StartResult::Failed:
+      termina(preparato, ApplyOutcome::Refused, testo_("NOBATCHSTART"));
+      return;
+    case StartResult::Started:
+      break;
+  }
+  scriviProxy(preparato.richiesta);
+  corrente_ = std::move(preparato);
+  fase_ = Fase::Esecuzione;
+  passiCorrente_ = 0;
+}
+
+void ApplyFlow::scriviProxy(const ApplyRequest& richiesta) {
+  if (richiesta.useProxy) {
+    WriteDWORDToRegistry(s_.registry, "ProxyEnable", 1);
+    WriteStringToRegistry(s_.registry, s_.ansi, "ProxyServer",
+                          richiesta.proxy + ":" + richiesta.proxyPort);
+    WriteStringToRegistry(s_.registry, s_.ansi, "ProxyOverride", "<local>");
+  } else {
+    WriteDWORDToRegistry(s_.registry, "ProxyEnable", 0);
+  }
+  s_.platform.internetSettingsChanged();
+}
+
+void ApplyFlow::concludi(ApplyOutcome esito, const std::vector<Motivo>& differenze) {
+  Preparato fatto = std::move(*corrente_);
+  corrente_.reset();
+  std::string messaggio;
+  if (!differenze.empty()) {
+    messaggio = componi(testo_("NOTAPPLIED"), {fatto.richiesta.nome});
+    for (const Motivo& motivo : differenze) {
+      messaggio += "\r\n- " + testoDi(motivo);
+    }
+  }
+  termina(fatto, esito, messaggio);
+}
+
+std::string ApplyFlow::testoDi(const Motivo& motivo) const {
+  std::vector<std::string> argomenti;
+  if (!motivo.campo.empty()) {
+    argomenti.push_back(testo_(motivo.campo));
+  }
+  argomenti.push_back(motivo.valore);
+  return componi(testo_(motivo.chiave), argomenti);
+}
+
+void ApplyFlow::termina(Preparato& preparato, ApplyOutcome esito, const std::string& messaggio) {
+  if (!messaggio.empty()) {
+    mostra_(messaggio);
+  }
+  if (preparato.fine) {
+    preparato.fine(esito);
+  }
+}
+
+}  // namespace veltrano

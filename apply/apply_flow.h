@@ -1,0 +1,75 @@
+// Applying a connection, from the window or the command line. Everything is checked before
+// anything is written; one batch runs at a time; once it has ended the adapter is read back
+// and compared with what was asked. Nothing here blocks: the flow moves on in small steps
+// through Platform::afterDelay.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "apply/apply_checks.h"
+#include "apply/apply_request.h"
+#include "shell/services.h"
+
+namespace veltrano {
+
+enum class ApplyOutcome { Verified, NotVerified, Refused, Declined, Busy };
+
+class ApplyFlow {
+ public:
+  // The catalogue text of a key in the language of the moment, and how an error reaches the user.
+  using Testo = std::function<std::string(const std::string& chiave)>;
+  using Mostra = std::function<void(const std::string& testo)>;
+  using Fine = std::function<void(ApplyOutcome)>;
+
+  static constexpr int kPassoMs = 250;
+  static constexpr int kPassiAttesa = 20;       // a later apply waits 5 s for an earlier batch
+  static constexpr int kPassiVerifica = 20;     // the adapter is given 5 s to settle
+  static constexpr int kPassiEsecuzione = 480;  // and the batch 2 minutes to end
+
+  ApplyFlow(Services services, Testo testo, Mostra mostra);
+  ApplyFlow(const ApplyFlow&) = delete;
+  ApplyFlow& operator=(const ApplyFlow&) = delete;
+
+  // Applies the request with lastconnection.bat in `cartella` (ending in "\"). `fine` runs
+  // once with the outcome, perhaps before applica returns. While an earlier batch still runs
+  // the request waits for it, taking the place of any request that was waiting already.
+  void applica(const ApplyRequest& richiesta, const std::string& cartella, Fine fine);
+
+ private:
+  struct Preparato {
+    ApplyRequest richiesta;
+    std::string file;
+    std::string bytes;
+    Fine fine;
+  };
+  enum class Fase { Esecuzione, Verifica };
+
+  // The message of a refusal, or nothing when the request may go ahead.
+  std::optional<std::string> prepara(Preparato& preparato) const;
+  std::optional<std::string> controllaInterfaccia(const std::string& nome) const;
+  void passo();
+  void programma();
+  void avanzaCorrente();
+  void provaAvvio();
+  void aspetta();
+  void avvia(Preparato preparato);
+  void scriviProxy(const ApplyRequest& richiesta);
+  void concludi(ApplyOutcome esito, const std::vector<Motivo>& differenze);
+  std::string testoDi(const Motivo& motivo) const;
+  void termina(Preparato& preparato, ApplyOutcome esito, const std::string& messaggio);
+
+  Services s_;
+  Testo testo_;
+  Mostra mostra_;
+  std::optional<Preparato> attesa_;  // checked, waiting for the batch file
+  int passiAttesa_ = 0;
+  std::optional<Preparato> corrente_;  // its batch runs, or it is being verified
+  Fase fase_ = Fase::Esecuzione;
+  int passiCorrente_ = 0;
+  bool programmato_ = false;
+  bool inPasso_ = false;
+};
+
+}  // namespace veltrano

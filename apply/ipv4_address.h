@@ -1,0 +1,18 @@
+// Dotted IPv4 addresses as netsh takes them, checked before anything is applied.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace veltrano {
+
+// Four decimal numbers 0 to 255 of ASCII digits joined by dots, with no blanks and no leading
+// zero but a lone 0; anything else netsh would misread or refuse.
+std::optional<std::uint32_t> parseIPv4(std::string_view text);
+
+// The number of leading one bits of a mask whose one bits are contiguous (255.255.255.0: 24);
+// nullopt for any other mask, and for 0.0.0.0, which no adapter can take.
+std::optional<int> maskPrefixLength(std::string_view mask);
+
+}  // namespace veltrano
