@@ -5,9 +5,9 @@
 
 namespace veltrano::fuzz {
 
-void require(bool holds, const char* property) {
-  if (!holds) {
-    std::fprintf(stderr, "property broken: %s\n", property);
+void require(const std::string& problem) {
+  if (!problem.empty()) {
+    std::fprintf(stderr, "property broken: %s\n", problem.c_str());
     std::abort();
   }
 }

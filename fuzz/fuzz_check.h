@@ -2,8 +2,10 @@
 // crash, so that libFuzzer keeps the input that broke it.
 #pragma once
 
+#include <string>
+
 namespace veltrano::fuzz {
 
-void require(bool holds, const char* property);
+void require(const std::string& problem);
 
 }  // namespace veltrano::fuzz

@@ -24,27 +24,27 @@ std::string switchName(const std::string& argument) {
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine out;
-  if (arguments.empty()) {
-    return out;
-  }
-  if (arguments.size() == 1 && switchName(arguments[0]) == "?") {
-    out.kind = CommandLine::Kind::Usage;
-    return out;
-  }
-  bool apply = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string name = switchName(arguments[i]);
-    if (name == "quiet" && !out.quiet) {
-      out.quiet = true;
-    } else if (name == "apply" && !apply && i + 1 < arguments.size()) {
-      apply = true;
-      out.connection = trimBlanks(arguments[++i]);
+  std::vector<std::string> rest;
+  int quiet = 0;
+  for (const std::string& argument : arguments) {
+    if (switchName(argument) == "quiet") {
+      ++quiet;
     } else {
-      return CommandLine{CommandLine::Kind::Invalid, {}, out.quiet};
+      rest.push_back(argument);
     }
   }
-  out.kind =
-      apply && !out.connection.empty() ? CommandLine::Kind::Apply : CommandLine::Kind::Invalid;
+  out.quiet = quiet > 0;
+  if (arguments.empty()) {
+    out.kind = CommandLine::Kind::Window;
+  } else if (rest.size() == 1 && switchName(rest[0]) == "?" && quiet == 0) {
+    out.kind = CommandLine::Kind::Usage;
+  } else if (rest.size() == 2 && switchName(rest[0]) == "apply" && quiet < 2 &&
+             !trimBlanks(rest[1]).empty()) {
+    out.kind = CommandLine::Kind::Apply;
+    out.connection = trimBlanks(rest[1]);
+  } else {
+    out.kind = CommandLine::Kind::Invalid;
+  }
   return out;
 }
 

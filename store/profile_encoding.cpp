@@ -48,7 +48,13 @@ std::optional<std::string> encodeProfile(std::string_view text, ProfileEncoding 
     case ProfileEncoding::Ansi:
       break;
   }
-  return ansi.fromUtf8(text);
+  auto bytes = ansi.fromUtf8(text);
+  if (bytes && detectEncoding(*bytes) != ProfileEncoding::Ansi) {
+    // Such bytes (a typed "Ã¨", say) would read back as other characters: the text goes out
+    // as UTF-8 with a BOM instead, which reads back as typed.
+    return encodeProfile(text, ProfileEncoding::Utf8WithBom, ansi);
+  }
+  return bytes;
 }
 
 }  // namespace veltrano

@@ -19,7 +19,8 @@ ProfileEncoding detectEncoding(std::string_view bytes);
 // The file's text as UTF-8, the BOM belonging to no line.
 std::string decodeProfile(std::string_view bytes, ProfileEncoding encoding, const TextCodec& ansi);
 
-// The bytes to write, or nullopt when the ANSI code page cannot hold a character.
+// The bytes to write, or nullopt when the ANSI code page cannot hold a character. ANSI bytes
+// that would read back as UTF-8 are written as UTF-8 with a BOM.
 std::optional<std::string> encodeProfile(std::string_view text, ProfileEncoding encoding,
                                          const TextCodec& ansi);
 

@@ -1,38 +1,34 @@
 #include "fake/fake_machine.h"
 
+#include <gtest/gtest.h>
+
 namespace veltrano::fake {
 
 std::optional<std::string> FakeFileSystem::readAll(const std::string& path) {
   const auto found = files.find(path);
-  if (failReads || found == files.end()) {
-    return std::nullopt;
-  }
-  return found->second;
+  return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
 }
 
 bool FakeFileSystem::replaceAll(const std::string& path, std::string_view bytes) {
   if (failWrites) {
     return false;
   }
-  ++replaceCount;
+  ++writes;
   files[path] = std::string(bytes);
   return true;
 }
 
 bool FakeFileSystem::writeAll(const std::string& path, std::string_view bytes) {
-  if (failWrites) {
-    return false;
-  }
-  ++writeCount;
-  files[path] = std::string(bytes);
-  return true;
+  ADD_FAILURE() << "the program writes " << path << " without replacing it whole";
+  return replaceAll(path, bytes);
 }
 
 WriteResult FakeBatchRunner::write(const std::string& path, std::string_view bytes) {
-  if (writeResult == WriteResult::Written) {
-    files_.files[path] = std::string(bytes);
+  EXPECT_FALSE(runs) << "the batch file is written while the batch still runs";
+  if (writeResult == WriteResult::Written && !runs) {
+    files.files[path] = std::string(bytes);
   }
-  return writeResult;
+  return runs ? WriteResult::Busy : writeResult;
 }
 
 StartResult FakeBatchRunner::start(const std::string& path) {

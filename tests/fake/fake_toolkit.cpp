@@ -7,11 +7,9 @@
 namespace veltrano::fake {
 
 void FakeWindow::close() {
-  if (closed) {
-    return;
-  }
-  closed = true;
-  if (onUnload) {
+  if (!closed) {
+    closed = true;
+    ASSERT_TRUE(onUnload) << "closing a window nobody listens to";
     onUnload();
   }
 }
@@ -22,22 +20,18 @@ void FakeButton::click() {
   }
 }
 
-void FocusTracker::moveTo(Focusable* control) {
-  if (control == focused || !control->canTakeFocus()) {
+void Focusable::takeFocus() {
+  if (*focus == this || !canTakeFocus()) {
     return;
   }
-  Focusable* previous = focused;
-  focused = control;
+  Focusable* previous = *focus;
+  *focus = this;
   if (previous && previous->onLostFocus) {
     previous->onLostFocus();
   }
-  if (control->onGotFocus) {
-    control->onGotFocus();
+  if (onGotFocus) {
+    onGotFocus();
   }
-}
-
-void FakeTextField::setFocus() {
-  focus_.moveTo(this);
 }
 
 void FakeTextField::setFocusHandlers(Handler got, Handler lost) {
@@ -46,37 +40,34 @@ void FakeTextField::setFocusHandlers(Handler got, Handler lost) {
 }
 
 void FakeTextField::type(const std::string& text) {
-  ASSERT_TRUE(canTakeFocus()) << "typing into a field that cannot take the focus";
-  focus_.moveTo(this);
-  value = text;
+  EXPECT_TRUE(canTakeFocus()) << "typing into a field that cannot take the focus: " << text;
+  if (canTakeFocus()) {
+    takeFocus();
+    value = text;
+  }
+}
+
+void FakeList::addItems(const std::vector<std::string_view>& texts) {
+  items.insert(items.end(), texts.begin(), texts.end());
 }
 
 void FakeList::insertItem(int index, const std::string& text) {
-  ASSERT_TRUE(index >= 0 && index <= count());
+  ASSERT_TRUE(index >= 0 && index <= count()) << "inserting at " << index;
   items.insert(items.begin() + index, text);
-  if (selected >= index) {
-    ++selected;
-  }
+  selected += selected >= index ? 1 : 0;
 }
 
 void FakeList::removeItem(int index) {
   ASSERT_TRUE(index >= 0 && index < count()) << "removing entry " << index;
   items.erase(items.begin() + index);
-  if (selected == index) {
-    selected = -1;
-  } else if (selected > index) {
-    --selected;
-  }
+  selected = selected == index ? -1 : selected - (selected > index ? 1 : 0);
 }
 
 void FakeList::setListIndex(int index) {
   ASSERT_TRUE(index >= -1 && index < count()) << "selecting entry " << index;
-  if (index == selected) {
-    return;
-  }
-  selected = index;
-  ++selectionEvents;
-  if (onClick) {
+  if (index != selected) {
+    selected = index;
+    ASSERT_TRUE(onClick) << "a list without its selection handler";
     onClick();
   }
 }
@@ -92,43 +83,55 @@ void FakeList::setFocusHandlers(Handler got, Handler lost) {
 
 void FakeList::pick(int index) {
   ASSERT_TRUE(visible) << "picking from a hidden list";
-  focus_.moveTo(this);
+  takeFocus();
   setListIndex(index);
 }
 
-void FakeList::pick(const std::string& text) {
-  const auto found = std::find(items.begin(), items.end(), text);
-  ASSERT_NE(found, items.end()) << "no entry " << text;
-  pick(static_cast<int>(found - items.begin()));
-}
-
 int FakeDialogs::messageBox(const std::string& text, int style, const std::string& title) {
+  EXPECT_FALSE(text.empty()) << "an empty message box";
+  EXPECT_EQ(std::count(forbidden.begin(), forbidden.end(), text), 0) << "a key with no text";
   boxes.push_back({text, style, title});
-  if (onMessageBox) {
-    onMessageBox();
-  }
   if (style != kYesNo) {
-    return 1;  // OK
+    return 1;
   }
-  if (yesNoAnswers.empty()) {
-    ADD_FAILURE() << "unexpected question: " << text;
-    return 7;
+  EXPECT_FALSE(answers.empty()) << "an unexpected question: " << text;
+  const bool yes = !answers.empty() && answers.front();
+  if (!answers.empty()) {
+    answers.pop_front();
   }
-  const int answer = yesNoAnswers.front();
-  yesNoAnswers.pop_front();
-  return answer;
+  return yes ? kAnswerYes : 7;
 }
 
 std::string FakeDialogs::inputBox(const std::string& prompt, const std::string& title,
                                   const std::string& initialText) {
-  inputs.push_back({prompt, title, initialText});
-  if (inputAnswers.empty()) {
-    ADD_FAILURE() << "unexpected input box: " << prompt;
-    return {};
+  boxes.push_back({prompt, -1, title});
+  initialTexts.push_back(initialText);
+  EXPECT_FALSE(typed.empty()) << "an unexpected input box: " << prompt;
+  std::string answer = typed.empty() ? std::string() : typed.front();
+  if (!typed.empty()) {
+    typed.pop_front();
   }
-  std::string answer = inputAnswers.front();
-  inputAnswers.pop_front();
   return answer;
+}
+
+std::string FakeDialogs::inputBoxWithList(const std::string& prompt, const std::string& title,
+                                          const std::string& initialText,
+                                          const std::vector<ListChoice>& list) {
+  choices = list;
+  return inputBox(prompt, title, initialText);
+}
+
+void FakePlatform::afterDelay(int milliseconds, Handler handler) {
+  EXPECT_GT(milliseconds, 0);
+  delays.push_back(std::move(handler));
+}
+
+void FakePlatform::wait(int steps) {
+  for (int i = 0; i < steps && !delays.empty(); ++i) {
+    Handler next = std::move(delays.front());
+    delays.pop_front();
+    next();
+  }
 }
 
 }  // namespace veltrano::fake

@@ -22,8 +22,8 @@ std::string lines(const std::vector<std::string>& each) {
   return out;
 }
 
-std::string profileFile(const std::vector<Conn>& conns, const std::string& lingua,
-                        const std::string& adapter, const std::string& count) {
+std::string profile(const std::vector<Conn>& conns, const std::string& lingua,
+                    const std::string& adapter, const std::string& count) {
   std::vector<std::string> all = {adapter, "", lingua,
                                   count.empty() ? std::to_string(conns.size()) : count};
   for (const auto& c : conns) {
@@ -33,14 +33,22 @@ std::string profileFile(const std::vector<Conn>& conns, const std::string& lingu
   return lines(all);
 }
 
-Harness::Harness() {
-  platform.folder = kFolder;
-  txtConnessione.visible = false;
-  useFileSystem(files);
-  window.onUnload = [this] { form->Form_Unload(); };
+NetworkAdapter lanAdapter() {
+  return {"LAN", false, false, {{"10.0.0.5", 24}}, {"10.0.0.1"}, {"10.0.0.2"}};
 }
 
-void Harness::useFileSystem(FileSystem& other) {
+Harness::Harness() {
+  for (Focusable* control : std::initializer_list<Focusable*>{
+           &cmbConnessione, &cmbDHCP, &cmbUseProxy, &txtConnessione, &txtIP, &txtMask, &txtGateway,
+           &txtDNS, &txtProxy, &txtProxyPort}) {
+    control->focus = &focus;
+  }
+  txtConnessione.visible = false;
+  cmdInfo.caption = "Info";  // the design-time caption, which no language changes
+  platform.folder = kFolder;
+  adapters.adapters = {{lanAdapter(), {"Loopback", true, false, {{"127.0.0.1", 8}}, {}, {}}}};
+  catalogo.caricaMessaggi();
+  dialogs.forbidden = {text("NOERR", "IT"), text("NOERR", "IN")};
   Controls controls{window,   frmConnessioni, frmComandi,     lblConnection,  lblDHCP,
                     lblIP,    lblMask,        lblGateway,     lblDNS,         lblUseProxy,
                     lblProxy, lblProxyPort,   cmbConnessione, txtConnessione, cmbDHCP,
@@ -48,13 +56,11 @@ void Harness::useFileSystem(FileSystem& other) {
                     txtProxy, txtProxyPort,   cmdSetta,       cmdNuova,       cmdAnnullaModifiche,
                     cmdSalva, cmdRinomina,    cmdElimina,     cmdSettings,    cmdLingua,
                     cmdAiuto, cmdInfo,        cmdEsci};
-  Services services{dialogs,     platform, other,         registry,
+  Services services{dialogs,     platform, files,         registry,
                     batchRunner, adapters, windows1252(), codePage850()};
-  // The new window wires every control's events to itself; an old one is never used again.
   form = std::make_unique<frmMain>(controls, services);
+  window.onUnload = [this] { form->Form_Unload(); };
 }
-
-Harness::~Harness() = default;
 
 void Harness::withProfile(const std::string& text) {
   files.files[kIni] = *windows1252().fromUtf8(text);
@@ -75,21 +81,22 @@ std::string Harness::batch() const {
   return found == files.files.end() ? std::string() : codePage850().toUtf8(found->second);
 }
 
-std::vector<std::string> Harness::iniLines() const {
-  const std::string text = ini();
-  std::vector<std::string> out;
-  for (const auto line : splitLines(text)) {
-    out.emplace_back(line);
-  }
-  return out;
-}
-
 std::vector<std::string> Harness::boxTexts() const {
   std::vector<std::string> texts;
   for (const auto& box : dialogs.boxes) {
     texts.push_back(box.text);
   }
   return texts;
+}
+
+std::string Harness::text(const std::string& chiave, const std::string& lingua) const {
+  return catalogo.getMessaggio(chiave, lingua);
+}
+
+void Harness::batchEnds(std::vector<NetworkAdapter> after, int steps) {
+  batchRunner.runs = false;
+  adapters.adapters = std::move(after);
+  platform.wait(steps);
 }
 
 }  // namespace veltrano::fake

@@ -1,4 +1,5 @@
-// The main window on the fake toolkit: every control, the fake machine and frmMain.
+// The main window on the fake toolkit and the fake machine, and the profile files tests start
+// from.
 #pragma once
 
 #include <memory>
@@ -7,11 +8,12 @@
 
 #include "fake/fake_machine.h"
 #include "fake/fake_toolkit.h"
+#include "lang/messaggi.h"
 #include "shell/frmMain.h"
 
 namespace veltrano::fake {
 
-// One connection as its nine lines of velt2.ini.
+// One connection as its nine lines of velt2.ini, in file order.
 struct Conn {
   std::string name, ip, mask, gateway, dns, proxy, port, useProxy, dhcp;
 };
@@ -19,57 +21,60 @@ Conn dhcpConn(const std::string& name);
 Conn staticConn(const std::string& name, const std::string& ip);
 Conn proxyConn(const std::string& name, const std::string& proxy, const std::string& port);
 
-// A profile file as the program writes it: CR LF after every line.
-std::string profileFile(const std::vector<Conn>& conns, const std::string& lingua = "IT",
-                        const std::string& adapter = "LAN", const std::string& count = "");
+// A profile file as the program writes it, CR LF after every line; the count as given, or
+// the number of connections.
+std::string profile(const std::vector<Conn>& conns, const std::string& lingua = "IT",
+                    const std::string& adapter = "LAN", const std::string& count = "");
 std::string lines(const std::vector<std::string>& each);
+
+// The adapter "LAN" as a static connection of 10.0.0.5/24 would leave it.
+NetworkAdapter lanAdapter();
 
 class Harness {
  public:
-  Harness();
-  ~Harness();
-  Harness(const Harness&) = delete;
-  Harness& operator=(const Harness&) = delete;
-
   static constexpr const char* kFolder = "C:\\Programmi\\Veltrano";
   static constexpr const char* kIni = "C:\\Programmi\\Veltrano\\velt2.ini";
   static constexpr const char* kBatch = "C:\\Programmi\\Veltrano\\lastconnection.bat";
 
-  // Rebuilds the window logic on the same controls and machine but another file system
-  // (one that injects faults, say); call before start().
-  void useFileSystem(FileSystem& other);
-  // Writes velt2.ini in the fake program folder.
-  void withProfile(const std::string& text);
-  // Form_Load, then the window is shown and activated, as the toolkit does.
-  void start();
-  // The file's bytes (decoded from the ANSI code page, so tests compare UTF-8 texts).
-  std::string ini() const;
-  std::string batch() const;
-  std::vector<std::string> iniLines() const;
-  std::vector<std::string> boxTexts() const;
-  const MessageBoxRecord& lastBox() const { return dialogs.boxes.back(); }
+  Harness();
+  Harness(const Harness&) = delete;
+  Harness& operator=(const Harness&) = delete;
 
-  FocusTracker focus;
+  void withProfile(const std::string& text);  // velt2.ini in the ANSI code page
+  void start();                               // Form_Load, then the first activation
+  std::string ini() const;                    // velt2.ini, decoded from the ANSI code page
+  std::string batch() const;                  // lastconnection.bat, decoded from OEM
+  std::vector<std::string> boxTexts() const;
+  // The catalogue's text of a message key in a language, as the program would show it.
+  std::string text(const std::string& chiave, const std::string& lingua) const;
+  // The batch ends, leaving the adapters so; then the program looks again.
+  void batchEnds(std::vector<NetworkAdapter> after, int steps = 1);
+
+  Focusable* focus = nullptr;
   FakeWindow window;
   FakeCaption frmConnessioni, frmComandi, lblConnection, lblDHCP, lblIP, lblMask, lblGateway,
       lblDNS, lblUseProxy, lblProxy, lblProxyPort;
-  FakeList cmbConnessione{focus}, cmbDHCP{focus}, cmbUseProxy{focus};
-  FakeTextField txtConnessione{focus, ""}, txtIP{focus, "IP"}, txtMask{focus, "Mask"},
-      txtGateway{focus, "Gateway"}, txtDNS{focus, "DNS"}, txtProxy{focus, "Proxy"},
-      txtProxyPort{focus, "ProxyPort"};
-  FakeButton cmdSetta{"Setta Connessione"}, cmdNuova{"Nuova Connessione"},
-      cmdAnnullaModifiche{"Annulla modifiche"}, cmdSalva{"Salva"},
-      cmdRinomina{"Rinomina Connessione"}, cmdElimina{"Elimina Connessione"},
-      cmdSettings{"Settings"}, cmdLingua{"English"}, cmdAiuto{"Aiuto"}, cmdInfo{"Info"},
-      cmdEsci{"Esci"};
-
+  FakeList cmbConnessione, cmbDHCP, cmbUseProxy;
+  FakeTextField txtConnessione, txtIP, txtMask, txtGateway, txtDNS, txtProxy, txtProxyPort;
+  FakeButton cmdSetta, cmdNuova, cmdAnnullaModifiche, cmdSalva, cmdRinomina, cmdElimina,
+      cmdSettings, cmdLingua, cmdAiuto, cmdInfo, cmdEsci;
   FakeDialogs dialogs;
   FakePlatform platform;
   FakeFileSystem files;
   FakeRegistry registry;
   FakeBatchRunner batchRunner{files};
   FakeAdapters adapters;
+  Catalogo catalogo;
   std::unique_ptr<frmMain> form;
+
+  std::vector<FakeTextField*> fields() {
+    return {&txtIP, &txtMask, &txtGateway, &txtDNS, &txtProxy, &txtProxyPort};
+  }
+  std::vector<FakeButton*> buttons() {
+    return {&cmdSetta,   &cmdNuova,    &cmdAnnullaModifiche, &cmdSalva, &cmdRinomina,
+            &cmdElimina, &cmdSettings, &cmdLingua,           &cmdAiuto, &cmdInfo,
+            &cmdEsci};
+  }
 };
 
 }  // namespace veltrano::fake

@@ -1,199 +1,179 @@
-// velt2.ini read and written: line ends, the count forms, broken files and round trips.
+// velt2.ini as bytes: what reads, what it reads as, and what is written back; the encodings a
+// file may come in; and the table of connections against a plain model of it.
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include "shell/text_codec.h"
 #include "store/profile_file.h"
+#include "support/properties.h"
 
 namespace veltrano {
 namespace {
 
-std::string crlf(const std::vector<std::string>& lines) {
-  std::string out;
-  for (const auto& l : lines) {
-    out += l + "\r\n";
-  }
-  return out;
+std::string nine(const std::string& name) {
+  return name + "\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\nNO\r\nSI\r\n";
 }
 
-const std::vector<std::string> kConnection = {
-    "Casa", "1.1.1.1", "255.0.0.0", "1.1.1.254", "8.8.8.8", "NO PROXY", "NO PROXY", "NO", "NO"};
-
-std::vector<std::string> withConnections(std::vector<std::string> header, int count) {
-  for (int i = 0; i < count; ++i) {
-    auto c = kConnection;
-    c[0] += std::to_string(i);
-    header.insert(header.end(), c.begin(), c.end());
-  }
-  return header;
-}
-
-TEST(SplitLines, CrLfLoneCrAndLoneLfEachEndALine) {
-  const std::string text = "a\r\nb\rc\nd\r\n\r\ne";
-  const auto lines = splitLines(text);
-  EXPECT_EQ(lines, (std::vector<std::string_view>{"a", "b", "c", "d", "", "e"}));
-  EXPECT_TRUE(splitLines("").empty());
-  EXPECT_EQ(splitLines("x\r\n").size(), 1u);
-}
-
-TEST(Conteggio, AcceptsDigitsWithBlanksAndRefusesTheRest) {
-  EXPECT_EQ(parseConteggio("0"), 0);
-  EXPECT_EQ(parseConteggio(" 3 "), 3);
-  EXPECT_EQ(parseConteggio("  1000"), 1000);
-  EXPECT_EQ(parseConteggio("007"), 7);
-  for (const char* bad :
-       {"", "   ", "-1", "1001", "99999", "abc", "3abc", "1e3", "+1", "3 4", "\t3", "0x10"}) {
-    EXPECT_EQ(parseConteggio(bad), std::nullopt) << "'" << bad << "'";
-  }
-}
-
-TEST(LeggiProfilo, ReadsHeaderAndRowsExactlyAsWritten) {
-  Profilo p;
-  const auto lines = withConnections({" Wi-Fi ", " x ", "IN", "2"}, 2);
-  ASSERT_TRUE(leggiProfilo(crlf(lines), p));
-  EXPECT_EQ(p.interfaccia, " Wi-Fi ");
-  EXPECT_EQ(p.riservato, " x ");
-  EXPECT_EQ(p.lingua, "IN");
-  EXPECT_EQ(p.conteggioLetto, "2");
-  ASSERT_EQ(p.connessioni.count(), 2);
-  EXPECT_EQ(p.connessioni.riga(2)[kNome], "Casa1");
-  EXPECT_EQ(p.connessioni.riga(2)[kDNS], "8.8.8.8");
-}
-
-TEST(LeggiProfilo, ExtraLinesAreIgnoredAndVanishAtTheNextWrite) {
-  Profilo p;
-  auto lines = withConnections({"LAN", "", "IT", "1"}, 1);
-  lines.push_back("leftover");
-  ASSERT_TRUE(leggiProfilo(crlf(lines), p));
-  lines.pop_back();
-  EXPECT_EQ(scriviProfilo(p), crlf(lines));
-}
-
-TEST(LeggiProfilo, BrokenFilesFailButKeepWhatWasRead) {
-  const std::vector<std::string> broken = {
-      "",
-      crlf({"LAN", "", "IN"}),
-      crlf({"LAN", "", "IN", ""}),
-      crlf({"LAN", "", "IN", "-1"}),
-      crlf({"LAN", "", "IN", "1001"}),
-      crlf({"LAN", "", "IN", "abc"}),
-      crlf(withConnections({"LAN", "", "IN", "3"}, 2)),
-      crlf({"LAN", "", "IN", "1", "Casa", "1.1.1.1"}),
-  };
-  for (const auto& text : broken) {
-    Profilo p;
-    EXPECT_FALSE(leggiProfilo(text, p)) << text;
-    if (!text.empty()) {
-      EXPECT_EQ(p.lingua, "IN") << text;
-    }
-  }
-}
-
-TEST(LeggiProfilo, ForeignLineEndsReadTheSame) {
-  const auto lines = withConnections({"LAN", "", "IT", "2"}, 2);
-  std::string lf, cr;
-  for (const auto& l : lines) {
-    lf += l + "\n";
-    cr += l + "\r";
-  }
-  Profilo a, b, c;
-  ASSERT_TRUE(leggiProfilo(crlf(lines), a));
-  ASSERT_TRUE(leggiProfilo(lf, b));
-  ASSERT_TRUE(leggiProfilo(cr, c));
-  EXPECT_EQ(scriviProfilo(b), scriviProfilo(a));
-  EXPECT_EQ(scriviProfilo(c), scriviProfilo(a));
-}
-
-TEST(ScriviProfilo, CountIsWrittenAsReadUntilItChanges) {
-  Profilo p;
-  auto lines = withConnections({"LAN", "", "IT", "2"}, 2);
-  ASSERT_TRUE(leggiProfilo(crlf(lines), p));
-  EXPECT_EQ(scriviProfilo(p), crlf(lines));
-  p.connessioni.inserisciConnessione(
-      {"Nuova", "SI", "DHCP", "DHCP", "DHCP", "DHCP", "NO", "NO PROXY", "NO PROXY"});
-  p.conteggioLetto.reset();
-  EXPECT_EQ(splitLines(*scriviProfilo(p))[3], " 3 ");
-}
-
-TEST(ScriviProfilo, EmptyProfileIsFourLinesAndConnectionValuesAreTrimmed) {
-  Profilo p;
-  ASSERT_TRUE(leggiProfilo(crlf({"  LAN ", "", "IT", "0"}), p));
-  EXPECT_EQ(scriviProfilo(p), crlf({"  LAN ", "", "IT", "0"}));
-
-  auto lines = withConnections({"LAN", "", "IT", "1"}, 1);
-  lines[5] = "  1.1.1.1 ";
-  ASSERT_TRUE(leggiProfilo(crlf(lines), p = Profilo{}));
-  EXPECT_EQ(p.connessioni.riga(1)[kIP], "  1.1.1.1 ");  // kept in memory as read
-  lines[5] = "1.1.1.1";
-  EXPECT_EQ(scriviProfilo(p), crlf(lines));
-}
-
-// The table refuses line breaks itself; the header lines are the writer's to check.
-// The table hands untouched lines to the writer in runs; changed, padded and moved rows
-// break the runs, and the file must still come out line for line.
-TEST(ScriviProfilo, WritesEveryLineAfterChangesToARowThatWasRead) {
-  auto lines = withConnections({"LAN", "", "IT", "4"}, 4);
-  lines[4 + 9 + 1] = " 2.2.2.2";  // Casa1's IP, padded in the file
-  lines[4 + 27 + 8] = "NO  ";     // Casa3's DHCP, padded, the last line
-  std::string text = crlf(lines);
-  text.replace(text.size() - 2, 2, "\n");  // which ends in a lone LF
-  Profilo p;
-  ASSERT_TRUE(leggiProfilo(text, p));
-  lines.back() = "NO";
-  ASSERT_TRUE(p.connessioni.updateConnessione(
-      "Casa2", {"Hotel", "NO", "10.0.0.5", "255.0.0.0", "10.0.0.1", "9.9.9.9", "SI", "px", "80"}));
-  ASSERT_TRUE(p.connessioni.rinominaConnessione("Casa0", "Ufficio"));
-  ASSERT_TRUE(p.connessioni.eliminaConnessione("Casa1"));
-  p.conteggioLetto.reset();
-  std::vector<std::string> expected = {"LAN", "", "IT", " 3 "};
-  expected.insert(expected.end(), lines.begin() + 4, lines.begin() + 13);
-  expected[4] = "Ufficio";
-  for (const char* value :
-       {"Hotel", "10.0.0.5", "255.0.0.0", "10.0.0.1", "9.9.9.9", "px", "80", "SI", "NO"}) {
-    expected.push_back(value);
-  }
-  expected.insert(expected.end(), lines.begin() + 31, lines.end());
-  EXPECT_EQ(scriviProfilo(p), crlf(expected));
-}
-
-TEST(ScriviProfilo, RefusesAHeaderLineThatWouldShiftTheLines) {
-  for (const char* bad : {"a\rb", "a\nb", "\r\n"}) {
-    for (std::string Profilo::*header :
-         {&Profilo::interfaccia, &Profilo::riservato, &Profilo::lingua}) {
-      Profilo p;
-      p.*header = bad;
-      EXPECT_EQ(scriviProfilo(p), std::nullopt);
-    }
-    Profilo p;
-    p.conteggioLetto = bad;
-    EXPECT_EQ(scriviProfilo(p), std::nullopt);
-  }
-}
-
-TEST(RoundTrip, AnsiFileReadAndWrittenBackIsTheSameBytes) {
-  auto lines = withConnections({"Connessione alla rete locale è", "", "IT", "3"}, 3);
-  lines[4] = "Città – più";
-  lines[5] = std::string(1 << 20, 'x');  // a 1 MB line
-  const auto& ansi = windows1252();
-  const std::string bytes = *ansi.fromUtf8(crlf(lines));
-  Profilo p;
-  ASSERT_TRUE(leggiProfilo(ansi.toUtf8(bytes), p));
-  EXPECT_EQ(p.connessioni.riga(1)[kNome], "Città – più");
-  EXPECT_EQ(ansi.fromUtf8(*scriviProfilo(p)), bytes);
-}
-
-TEST(RoundTrip, EveryByteOfTheCodePageSurvives) {
-  std::string value;
+TEST(ProfileFile, ReadsWhatItCanAndWritesEveryLineBackInItsForm) {
+  std::string everyByte;  // each byte of the code page but the line ends, in one value
   for (int b = 1; b < 256; ++b) {
-    if (b != '\r' && b != '\n' && b != ' ') {
-      value += static_cast<char>(b);
+    if (b != '\r' && b != '\n') {
+      everyByte += static_cast<char>(b);
     }
   }
-  const std::string bytes =
-      "LAN\r\n\r\nIT\r\n1\r\n" + value + "\r\n" + value + "\r\n\r\n\r\n\r\n\r\n\r\nNO\r\nSI\r\n";
-  const auto& ansi = windows1252();
-  Profilo p;
-  ASSERT_TRUE(leggiProfilo(ansi.toUtf8(bytes), p));
-  EXPECT_EQ(ansi.fromUtf8(*scriviProfilo(p)), bytes);
+  const struct {
+    std::string in;
+    std::optional<std::string> out;  // nullopt: the file does not read
+  } rows[] = {
+      {"LAN\r\n\r\nIT\r\n0\r\n", "LAN\r\n\r\nIT\r\n0\r\n"},
+      {" L \r\n r \r\nIN\r\n 1 \r\n" + nine(" A "), " L \r\n r \r\nIN\r\n 1 \r\n" + nine("A")},
+      {"L\nr\rIT\r\n1\n" + nine("A") + "extra\r\n", "L\r\nr\r\nIT\r\n1\r\n" + nine("A")},
+      {"L\r\n\r\nIT\r\n1\r\n" + nine("A").substr(0, nine("A").size() - 2),
+       "L\r\n\r\nIT\r\n1\r\n" + nine("A")},
+      {"L\r\n\r\nIT\r\n1\r\n" + nine("  "), "L\r\n\r\nIT\r\n1\r\n" + nine("")},
+      {"L\r\n\r\nIT\r\n1\r\n" + nine(everyByte), "L\r\n\r\nIT\r\n1\r\n" + nine(everyByte)},
+      {"L\r\n\r\nIT\r\n2\r\n" + nine("A"), std::nullopt},
+      {"L\r\n\r\nIT\r\n", std::nullopt},
+      {"L\r\n\r\nIT", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& row : rows) {
+    Profilo profilo;
+    const bool read = leggiProfiloDaByte(row.in, windows1252(), profilo);
+    EXPECT_EQ(read, row.out.has_value()) << row.in;
+    if (read && row.out) {
+      EXPECT_EQ(scriviProfiloInByte(profilo, windows1252()), *row.out) << row.in;
+    }
+    EXPECT_EQ(support::profileRoundTripProblem(row.in), "") << row.in;
+  }
+  for (const std::string count : {"", " ", "abc", "-1", "+1", "1001", "3abc", "1e3", "0x1"}) {
+    Profilo profilo;
+    EXPECT_FALSE(leggiProfilo("L\r\n\r\nIT\r\n" + count + "\r\n", profilo)) << count;
+  }
+}
+
+TEST(ProfileFile, AfterAChangeTheCountIsWrittenAsANumberBetweenBlanks) {
+  Profilo profilo;
+  ASSERT_TRUE(leggiProfilo("L\r\n\r\nIT\r\n2\r\n" + nine("A") + nine("B"), profilo));
+  profilo.conteggioLetto.reset();
+  ASSERT_TRUE(profilo.connessioni.eliminaConnessione("A"));
+  EXPECT_EQ(scriviProfilo(profilo), "L\r\n\r\nIT\r\n 1 \r\n" + nine("B"));
+}
+
+TEST(ProfileFile, UTF8FilesAreReadAsUTF8AndWrittenBackSo) {
+  const struct {
+    std::string bytes;
+    ProfileEncoding encoding;
+    std::string name;  // as the program holds it
+  } rows[] = {
+      {"\xEF\xBB\xBFL\r\n\r\nIT\r\n1\r\n" + nine("Citt\xC3\xA0"), ProfileEncoding::Utf8WithBom,
+       "Citt\xC3\xA0"},
+      {"L\r\n\r\nIT\r\n1\r\n" + nine("Citt\xC3\xA0"), ProfileEncoding::Utf8, "Citt\xC3\xA0"},
+      {"L\r\n\r\nIT\r\n1\r\n" + nine("Citt\xE0"), ProfileEncoding::Ansi, "Citt\xC3\xA0"},
+      {"L\r\n\r\nIT\r\n1\r\n" + nine("Citt\xC3(\xA0"), ProfileEncoding::Ansi,
+       "Citt\xC3\x83(\xC2\xA0"},
+      {"L\r\n\r\nIT\r\n1\r\n" + nine("\xED\xA0\x80"), ProfileEncoding::Ansi,
+       "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+      {"\xEF\xBB\xBFL\r\n\r\nIT\r\n0\r\n", ProfileEncoding::Utf8WithBom, ""},
+  };
+  for (const auto& row : rows) {
+    Profilo profilo;
+    ASSERT_TRUE(leggiProfiloDaByte(row.bytes, windows1252(), profilo)) << row.bytes;
+    EXPECT_EQ(profilo.codifica, row.encoding) << row.bytes;
+    EXPECT_EQ(profilo.interfaccia, "L");
+    if (profilo.connessioni.count() > 0) {
+      EXPECT_EQ(profilo.connessioni.valore(1, kNome), row.name);
+    }
+    EXPECT_EQ(scriviProfiloInByte(profilo, windows1252()), row.bytes);
+  }
+  // An ANSI file that would read back as UTF-8 once a typed "Ã¨" is in it goes out as UTF-8.
+  Profilo profilo;
+  ASSERT_TRUE(leggiProfiloDaByte("L\r\n\r\nIT\r\n0\r\n", windows1252(), profilo));
+  profilo.interfaccia = "\xC3\x83\xC2\xA8";
+  Profilo again;
+  ASSERT_TRUE(
+      leggiProfiloDaByte(*scriviProfiloInByte(profilo, windows1252()), windows1252(), again));
+  EXPECT_EQ(again.interfaccia, profilo.interfaccia);
+  EXPECT_FALSE(encodeProfile("\xCE\xA9", ProfileEncoding::Ansi, windows1252()));
+  EXPECT_TRUE(encodeProfile("\xCE\xA9", ProfileEncoding::Utf8, windows1252()));
+}
+
+// Random changes to the table and to a plain list of rows must agree, through the limit, names
+// used twice, values with line breaks and the compaction of old text.
+TEST(ProfileTable, AgreesWithAPlainModelThroughRandomChanges) {
+  std::mt19937 random(7);
+  const auto pick = [&random](int n) {
+    return static_cast<int>(random() % static_cast<unsigned>(n));
+  };
+  const std::string names[] = {"A", " A ", "B", "b", "C\r", "", "  "};
+  const auto value = [&] {
+    return pick(20) == 0 ? std::string(static_cast<std::size_t>(3000 + pick(3000)), 'v')
+                         : names[pick(7)];
+  };
+  ProfileTable table;
+  std::vector<Riga> model;
+  for (int r = 0; r <= kMaxConnessioni; ++r) {
+    ASSERT_EQ(table.inserisciConnessione({"n", "SI", "", "", "", "", "NO", "", ""}),
+              r < kMaxConnessioni);
+  }
+  model.assign(kMaxConnessioni, Riga{"n", "", "", "", "", "", "", "NO", "SI"});
+  const auto find = [&model](const std::string& name) {
+    int found = -1;
+    for (std::size_t r = 0; r < model.size(); ++r) {
+      found = model[r][kNome] == name ? static_cast<int>(r) : found;
+    }
+    return found;
+  };
+  for (int step = 0; step < 4000; ++step) {
+    const std::string name = pick(3) == 0 ? "n" : names[pick(7)];
+    const ValoriConnessione v{value(), "SI", value(), value(), value(),
+                              value(), "NO", value(), value()};
+    const Riga trimmed{trimBlanks(v.nome),      trimBlanks(v.ip),       trimBlanks(v.mask),
+                       trimBlanks(v.gateway),   trimBlanks(v.dns),      trimBlanks(v.proxy),
+                       trimBlanks(v.proxyPort), trimBlanks(v.useProxy), trimBlanks(v.dhcp)};
+    const bool clean = std::none_of(trimmed.begin(), trimmed.end(), holdsLineBreak);
+    const int at = find(name);
+    switch (pick(4)) {
+      case 0: {
+        const bool fits = clean && model.size() < kMaxConnessioni;
+        ASSERT_EQ(table.inserisciConnessione(v), fits);
+        if (fits) {
+          model.push_back(trimmed);
+        }
+        break;
+      }
+      case 1:
+        ASSERT_EQ(table.updateConnessione(name, v), at >= 0 && clean);
+        if (at >= 0 && clean) {
+          model[static_cast<std::size_t>(at)] = trimmed;
+        }
+        break;
+      case 2:
+        ASSERT_EQ(table.rinominaConnessione(name, v.nome), at >= 0 && !holdsLineBreak(v.nome));
+        if (at >= 0 && !holdsLineBreak(v.nome)) {
+          model[static_cast<std::size_t>(at)][kNome] = v.nome;
+        }
+        break;
+      default:
+        ASSERT_EQ(table.eliminaConnessione(name), at >= 0);
+        if (at >= 0) {
+          model.erase(model.begin() + at);
+        }
+    }
+    ASSERT_EQ(table.count(), static_cast<int>(model.size()));
+    ASSERT_EQ(table.cercaConnessione(name), find(name) < 0 ? -1 : find(name) + 1);
+  }
+  std::string expected;
+  for (const Riga& riga : model) {
+    for (const std::string& cell : riga) {
+      expected += trimBlanks(cell) + "\r\n";
+    }
+  }
+  std::string written;
+  table.appendLines(written);
+  EXPECT_EQ(written, expected);
+  EXPECT_EQ(table.riga(1), model.front());
 }
 
 }  // namespace

@@ -1,0 +1,149 @@
+#include "support/properties.h"
+
+#include <vector>
+
+#include "shell/text_codec.h"
+#include "store/profile_file.h"
+
+namespace veltrano::support {
+
+namespace {
+
+bool isControl(char c) {
+  return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
+
+// Before anything else cmd expands % sequences; only "%%", a literal %, is harmless.
+std::optional<std::string> expandPercents(std::string_view line) {
+  std::string out;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (isControl(line[i]) || (line[i] == '%' && (++i == line.size() || line[i] != '%'))) {
+      return std::nullopt;
+    }
+    out += line[i];
+  }
+  return out;
+}
+
+bool uncarriable(std::string_view text, bool inComment) {
+  for (char c : text) {
+    if (isControl(c) || (!inComment && (c == '"' || c == '!'))) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool carriable(const BatchInput& in) {
+  if (uncarriable(in.nome, true) || uncarriable(in.interfaccia, false) ||
+      (!in.interfaccia.empty() && in.interfaccia.back() == '\\')) {
+    return false;
+  }
+  for (const auto* text : {&in.ip, &in.mask, &in.gateway, &in.dns}) {
+    if (!in.dhcp && uncarriable(*text, false)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::vector<std::string> crLfLines(std::string_view text) {
+  std::vector<std::string> out;
+  for (auto end = text.find("\r\n"); end != std::string_view::npos; end = text.find("\r\n")) {
+    out.emplace_back(text.substr(0, end));
+    text.remove_prefix(end + 2);
+  }
+  if (!text.empty()) {
+    out.emplace_back("\n");  // a last line without its CR LF, which no line can equal
+  }
+  return out;
+}
+
+}  // namespace
+
+std::optional<std::string> readAsCmd(std::string_view line, bool command) {
+  const auto expanded = expandPercents(line);
+  if (!expanded || (command && expanded->find('!') != std::string::npos)) {
+    return std::nullopt;
+  }
+  std::string literal;
+  bool quoted = false;
+  for (std::size_t i = 0; i < expanded->size(); ++i) {
+    const char c = (*expanded)[i];
+    const bool special =
+        std::string_view(command ? "&|<>()" : "&|<>").find(c) != std::string_view::npos;
+    if (c == '"') {
+      quoted = !quoted;
+    } else if (!quoted && c == '^') {
+      if (++i == expanded->size()) {
+        return std::nullopt;
+      }
+    } else if (!quoted && special) {
+      return std::nullopt;
+    }
+    literal += (*expanded)[i];
+  }
+  return literal;
+}
+
+std::string batchProblem(const BatchInput& in) {
+  const auto batch = buildBatch(in);
+  if (batch.has_value() != carriable(in)) {
+    return batch ? "a text that cannot be carried was let through" : "a carriable text was refused";
+  }
+  if (!batch) {
+    return {};
+  }
+  const std::string adapter = "\"" + in.interfaccia + "\"";
+  const std::string tails[] = {
+      in.dhcp ? " dhcp"
+              : " static " + in.ip + " " + in.mask + " " +
+                    (in.gateway.empty() ? "none" : in.gateway + " 1"),
+      in.dhcp ? " dhcp" : " static " + (in.dns.empty() ? std::string("none") : in.dns)};
+  const std::string expected[] = {"rem setting connessione " + in.nome,
+                                  "netsh interface ip set address " + adapter + tails[0],
+                                  "netsh interface ip set dns " + adapter + tails[1]};
+  const auto lines = crLfLines(*batch);
+  if (lines.size() != 3) {
+    return "not three CR LF lines";
+  }
+  for (std::size_t i = 0; i < 3; ++i) {
+    const auto read = readAsCmd(lines[i], i > 0);
+    // A " in the name may turn the comment's escapes into literal carets: harmless there.
+    const bool commentWithQuote = i == 0 && in.nome.find('"') != std::string::npos;
+    if (!read || (*read != expected[i] && !commentWithQuote)) {
+      return "cmd does not read line " + std::to_string(i + 1) + " as written: " + lines[i];
+    }
+  }
+  return {};
+}
+
+std::string profileRoundTripProblem(std::string_view bytes) {
+  Profilo first, second;
+  if (!leggiProfiloDaByte(bytes, windows1252(), first)) {
+    return {};
+  }
+  const auto written = scriviProfiloInByte(first, windows1252());
+  if (!written) {
+    return "a profile that was read cannot be written";
+  }
+  if (!leggiProfiloDaByte(*written, windows1252(), second)) {
+    return "a written profile does not read back";
+  }
+  if (second.interfaccia != first.interfaccia || second.riservato != first.riservato ||
+      second.lingua != first.lingua || second.conteggioLetto != first.conteggioLetto ||
+      second.connessioni.count() != first.connessioni.count()) {
+    return "the header lines or the count changed";
+  }
+  for (int r = 1; r <= first.connessioni.count(); ++r) {
+    for (std::size_t c = 0; c < kColonne; ++c) {
+      if (trimBlanks(first.connessioni.valore(r, c)) != second.connessioni.valore(r, c)) {
+        return "a value did not come back trimmed";
+      }
+    }
+  }
+  return scriviProfiloInByte(second, windows1252()) == written ? std::string()
+                                                               : "a second write differs";
+}
+
+}  // namespace veltrano::support

@@ -1,0 +1,27 @@
+// Properties shared by the unit tests (over tables and random inputs) and the fuzzers (over
+// whatever libFuzzer finds). Each returns what is wrong, or the empty text when all holds.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "apply/batch_file.h"
+
+namespace veltrano::support {
+
+// One batch line as cmd.exe reads it: the literal text its command receives, or nullopt when
+// anything in it would act (expand a %, split, redirect, group, expand a ! or join the next
+// line). `command` is false for the "rem" line, where ( ) and ! do nothing.
+std::optional<std::string> readAsCmd(std::string_view line, bool command);
+
+// buildBatch refuses exactly the texts that cannot be carried; otherwise it gives three CR LF
+// lines that cmd reads as the comment and the two netsh commands with the texts exactly as
+// given, and nothing else.
+std::string batchProblem(const BatchInput& input);
+
+// Any bytes as velt2.ini: a file that reads is written, read again and written again to the
+// same texts (values trimmed) and the same bytes.
+std::string profileRoundTripProblem(std::string_view bytes);
+
+}  // namespace veltrano::support
