@@ -66,8 +66,8 @@ expect_entry() {  # chm entries code expected what
   [[ $actual == "$4" ]] || fail "$1: $5 is '$actual', expected '$4'"
 }
 
-pages=(index.html window.html connections.html apply.html adapter.html administrator.html
-  language.html inifile.html troubleshooting.html)
+pages=(index.html window.html connections.html apply.html shortcut.html adapter.html
+  administrator.html language.html inifile.html troubleshooting.html)
 other_files=(style.css window.png toc.hhc index.hhk)
 
 # chm language-id title own-phrase other-language's-phrase html-lang
