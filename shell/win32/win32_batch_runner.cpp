@@ -1,6 +1,8 @@
 #include "shell/win32/win32_batch_runner.h"
 
-#include "shell/win32/handles.h"
+#include <string>
+
+#include "shell/win32/protected_file.h"
 #include "shell/win32/utf16.h"
 #include "shell/win32/win32_platform.h"
 
@@ -8,54 +10,119 @@ namespace veltrano::win32 {
 
 namespace {
 
-constexpr int kMinimized = SW_SHOWMINIMIZED;
+WriteResult failure(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION ? WriteResult::Busy : WriteResult::Failed;
+}
 
-std::wstring folderOf(const std::wstring& file) {
-  const std::size_t separator = file.find_last_of(L"\\/");
-  return separator == std::wstring::npos ? std::wstring{} : file.substr(0, separator);
+bool writeAll(HANDLE file, std::string_view bytes) {
+  DWORD written = 0;
+  const auto size = static_cast<DWORD>(bytes.size());
+  return WriteFile(file, bytes.data(), size, &written, nullptr) && written == size;
+}
+
+bool holds(HANDLE file, std::string_view bytes) {
+  std::string read(bytes.size() + 1, '\0');
+  DWORD size = 0;
+  return ReadFile(file, read.data(), static_cast<DWORD>(read.size()), &size, nullptr) &&
+         std::string_view(read.data(), size) == bytes;
+}
+
+std::wstring systemFolder() {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  return length == 0 || length >= MAX_PATH ? std::wstring{} : std::wstring(folder, length);
+}
+
+std::wstring fullPath(const std::wstring& path) {
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+  full.resize(length < size ? length : 0);
+  return full;
 }
 
 }  // namespace
 
 WriteResult Win32BatchRunner::write(const std::string& path, std::string_view bytes) {
-  HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) {
-    return WriteResult::Failed;
+  if (running()) {
+    return WriteResult::Busy;
   }
-  const KernelHandle owned(file);
-  DWORD written = 0;
-  const auto size = static_cast<DWORD>(bytes.size());
-  if (!WriteFile(file, bytes.data(), size, &written, nullptr) || written != size) {
-    return WriteResult::Failed;
+  heldFile_.reset();
+  const std::wstring file = widen(path);
+  // A file rewritten in place keeps its old permissions: a new one gets only ours.
+  if (!DeleteFileW(file.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+    return failure(GetLastError());
   }
+  {
+    const HANDLE created = createProtectedFile(file);
+    if (created == INVALID_HANDLE_VALUE) {
+      return failure(GetLastError());
+    }
+    const KernelHandle writer(created);
+    if (!writeAll(created, bytes)) {
+      return WriteResult::Failed;
+    }
+  }
+  const HANDLE reader = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (reader == INVALID_HANDLE_VALUE) {
+    return failure(GetLastError());
+  }
+  KernelHandle held(reader);
+  // Between closing and holding, another Veltrano of this user could have written it.
+  if (!holds(reader, bytes)) {
+    return WriteResult::Busy;
+  }
+  heldFile_ = std::move(held);
   return WriteResult::Written;
 }
 
 StartResult Win32BatchRunner::start(const std::string& path) {
-  const std::wstring file = widen(path);
-  const std::wstring directory = folderOf(file);
+  const StartResult result = launch(path);
+  if (result != StartResult::Started || !process_) {
+    heldFile_.reset();
+  }
+  return result;
+}
+
+StartResult Win32BatchRunner::launch(const std::string& path) {
+  const std::wstring folder = systemFolder();
+  const std::wstring batch = fullPath(widen(path));
+  const ShellExecuteExFunction shellExecuteEx = shellExecuteEx_.get();
+  if (folder.empty() || batch.empty() || shellExecuteEx == nullptr) {
+    return StartResult::Failed;
+  }
+  // The system's own cmd, run from the system folder: no netsh.* beside the batch or the
+  // program is found first. cmd drops the outer pair of quotes and keeps the inner one.
+  const std::wstring program = folder + L"\\cmd.exe";
+  const std::wstring parameters = L"/d /c \"\"" + batch + L"\"\"";
   const bool elevated = processIsElevated();
   SHELLEXECUTEINFOW execute{};
   execute.cbSize = sizeof execute;
-  execute.fMask = SEE_MASK_FLAG_NO_UI;
-  // netsh needs an administrator: ask once, for the batch file alone.
+  execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  // netsh needs an administrator: ask once, for this one cmd.
   execute.hwnd = elevated ? nullptr : owner_;
   execute.lpVerb = elevated ? nullptr : L"runas";
-  execute.lpFile = file.c_str();
-  execute.lpDirectory = directory.empty() ? nullptr : directory.c_str();
-  execute.nShow = kMinimized;
-  const ShellExecuteExFunction shellExecuteEx = shellExecuteEx_.get();
-  if (shellExecuteEx == nullptr) {
-    return StartResult::Failed;
+  execute.lpFile = program.c_str();
+  execute.lpParameters = parameters.c_str();
+  execute.lpDirectory = folder.c_str();
+  execute.nShow = SW_SHOWMINIMIZED;
+  if (!shellExecuteEx(&execute)) {
+    return GetLastError() == ERROR_CANCELLED ? StartResult::Declined : StartResult::Failed;
   }
-  if (shellExecuteEx(&execute)) {
-    return StartResult::Started;
-  }
-  return GetLastError() == ERROR_CANCELLED ? StartResult::Declined : StartResult::Failed;
+  process_.reset(execute.hProcess);
+  return StartResult::Started;
 }
 
 bool Win32BatchRunner::running() {
+  if (!process_) {
+    return false;
+  }
+  if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+    return true;
+  }
+  process_.reset();
+  heldFile_.reset();
   return false;
 }
 

@@ -1,4 +1,4 @@
-// lastconnection.bat on the disk, and the cmd.exe that runs it, elevated when needed.
+// lastconnection.bat on the disk, and the system's cmd.exe that runs it, elevated when needed.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "apply/batch_runner.h"
+#include "shell/win32/handles.h"
 #include "shell/win32/system_function.h"
 
 namespace veltrano::win32 {
@@ -22,8 +23,13 @@ class Win32BatchRunner final : public BatchRunner {
  private:
   using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW* info);
 
+  StartResult launch(const std::string& path);
+
   HWND owner_;
   SystemFunction<ShellExecuteExFunction> shellExecuteEx_{L"shell32.dll", "ShellExecuteExW"};
+  // Open for reading, shared for reading only, while the batch may still read it.
+  KernelHandle heldFile_;
+  KernelHandle process_;
 };
 
 }  // namespace veltrano::win32
