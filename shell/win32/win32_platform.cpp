@@ -12,6 +12,26 @@ namespace {
 
 constexpr UINT kHelpDisplayTableOfContents = 1;  // HH_DISPLAY_TOC
 
+// Handlers waiting for their thread timer, by timer ID.
+std::map<UINT_PTR, Handler>& pendingDelays() {
+  static std::map<UINT_PTR, Handler> pending;
+  return pending;
+}
+
+// A thread timer's WM_TIMER reaches whichever message loop turns on this thread (a modal
+// box's one too), and DispatchMessage calls this there.
+void CALLBACK timerFired(HWND /*window*/, UINT /*message*/, UINT_PTR id, DWORD /*time*/) {
+  KillTimer(nullptr, id);
+  const auto found = pendingDelays().find(id);
+  if (found == pendingDelays().end()) {
+    return;
+  }
+  // Out of the map first: the handler may ask for the next delay.
+  const Handler run = std::move(found->second);
+  pendingDelays().erase(found);
+  run();
+}
+
 }  // namespace
 
 bool processIsElevated() {
@@ -40,22 +60,10 @@ void Win32Platform::showHelp(const std::string& path) {
 }
 
 void Win32Platform::afterDelay(int milliseconds, Handler handler) {
-  // A thread timer: WM_TIMER reaches the message loop (a modal box's one too) and
-  // DispatchMessage calls the procedure, on this thread.
-  static std::map<UINT_PTR, Handler> pending;
-  const auto fire = [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    const auto found = pending.find(id);
-    if (found == pending.end()) {
-      return;
-    }
-    Handler run = std::move(found->second);
-    pending.erase(found);
-    run();
-  };
-  const UINT_PTR id = SetTimer(nullptr, 0, static_cast<UINT>(milliseconds), fire);
+  const UINT_PTR id =
+      SetTimer(nullptr, 0, static_cast<UINT>(milliseconds < 0 ? 0 : milliseconds), timerFired);
   if (id != 0) {
-    pending[id] = std::move(handler);
+    pendingDelays()[id] = std::move(handler);
   }
 }
 
