@@ -30,10 +30,7 @@ ApplyCommand::ApplyCommand(Services services) : s_(services) {
 
 void ApplyCommand::run(const CommandLine& command, std::function<void(int exitCode)> done) {
   silenzioso_ = command.quiet;
-  cartella_ = s_.platform.programFolder();
-  if (cartella_.empty() || cartella_.back() != '\\') {
-    cartella_ += '\\';
-  }
+  cartella_ = cartellaDelProgramma(s_.platform);
   const bool letto = leggiProfilo();  // for its language even when only the usage is asked
   switch (command.kind) {
     case CommandLine::Kind::Usage:

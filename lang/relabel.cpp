@@ -24,7 +24,7 @@ void frmMain::RedisegnaLingua() {
   c_.window.setCaption(kTitolo);
   svuotaComboSiNo();
   popolaComboSiNo();
-  percorso_ = cartellaProgramma();
+  percorso_ = cartellaDelProgramma(s_.platform);
   s_.platform.setHelpFile(percorso_ + messaggio("HELPFILENAME"));
   abilitaPulsanti();
   impostaToolTip();

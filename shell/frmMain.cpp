@@ -29,8 +29,8 @@ void frmMain::collegaEventi() {
   collegaFocus();
 }
 
-std::string frmMain::cartellaProgramma() {
-  std::string cartella = s_.platform.programFolder();
+std::string cartellaDelProgramma(Platform& platform) {
+  std::string cartella = platform.programFolder();
   if (cartella.empty() || cartella.back() != '\\') {
     cartella += '\\';
   }
@@ -40,7 +40,7 @@ std::string frmMain::cartellaProgramma() {
 void frmMain::Form_Load() {
   finestraAttivata_ = false;
   uscitaRichiesta_ = false;
-  percorso_ = cartellaProgramma();
+  percorso_ = cartellaDelProgramma(s_.platform);
   fileIni_ = percorso_ + "velt2.ini";
   messaggi_.caricaMessaggi();
   profilo_.lingua = "IT";

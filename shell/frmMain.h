@@ -73,7 +73,6 @@ class frmMain {
   void MostraErrore(const std::string& testo);
   void MostraInfo(const std::string& testo);
   std::string messaggio(const std::string& chiave) const;
-  std::string cartellaProgramma();
 
   // Profile file and table operations (store/frmMain_profile.cpp).
   void leggiConnessioni();

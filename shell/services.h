@@ -1,6 +1,8 @@
 // What the program needs from the machine, besides its window's controls.
 #pragma once
 
+#include <string>
+
 #include "apply/batch_runner.h"
 #include "apply/network_adapters.h"
 #include "apply/registry.h"
@@ -20,5 +22,8 @@ struct Services {
   const TextCodec& ansi;  // velt2.ini and the registry texts
   const TextCodec& oem;   // lastconnection.bat, as cmd.exe reads it
 };
+
+// The folder of the executable, always ending in "\" (a drive's root has it already).
+std::string cartellaDelProgramma(Platform& platform);
 
 }  // namespace veltrano

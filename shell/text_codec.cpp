@@ -145,7 +145,7 @@ class SingleByteCodec final : public TextCodec {
       out.append(bytes.substr(pos, ascii));
       pos += ascii;
       if (pos < bytes.size()) {
-        appendUtf8(out, decode(static_cast<std::uint8_t>(bytes[pos])));
+        appendUtf8(out, upper_[static_cast<std::uint8_t>(bytes[pos]) - 0x80u]);
         ++pos;
       }
     }
@@ -177,10 +177,6 @@ class SingleByteCodec final : public TextCodec {
   }
 
  private:
-  char32_t decode(std::uint8_t byte) const {
-    return byte < 0x80 ? char32_t{byte} : char32_t{upper_[byte - 0x80u]};
-  }
-
   // Only the exact character: a lookalike would silently change what the user typed.
   std::optional<std::uint8_t> encode(char32_t cp) const {
     if (cp < 0x80) {

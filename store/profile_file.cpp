@@ -35,15 +35,6 @@ class LineReader {
 
 }  // namespace
 
-std::vector<std::string_view> splitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  LineReader reader(text);
-  while (const auto line = reader.next()) {
-    lines.push_back(*line);
-  }
-  return lines;
-}
-
 std::optional<int> parseConteggio(std::string_view line) {
   const auto first = line.find_first_not_of(' ');
   if (first == std::string_view::npos) {

@@ -23,9 +23,6 @@ struct Profilo {
   ProfileEncoding codifica = ProfileEncoding::Ansi;  // how the file was read, and is written back
 };
 
-// Splits at CR LF, a lone CR or a lone LF; the line ending is never part of a line.
-std::vector<std::string_view> splitLines(std::string_view text);
-
 // The count of line 4: decimal digits with optional blanks around them, 0 to 1000.
 std::optional<int> parseConteggio(std::string_view line);
 

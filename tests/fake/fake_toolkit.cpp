@@ -1,15 +1,13 @@
 #include "fake/fake_toolkit.h"
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 namespace veltrano::fake {
 
 void FakeWindow::close() {
+  ASSERT_TRUE(onUnload) << "closing a window nobody listens to";
   if (!closed) {
     closed = true;
-    ASSERT_TRUE(onUnload) << "closing a window nobody listens to";
     onUnload();
   }
 }
@@ -34,21 +32,10 @@ void Focusable::takeFocus() {
   }
 }
 
-void FakeTextField::setFocusHandlers(Handler got, Handler lost) {
-  onGotFocus = std::move(got);
-  onLostFocus = std::move(lost);
-}
-
 void FakeTextField::type(const std::string& text) {
-  EXPECT_TRUE(canTakeFocus()) << "typing into a field that cannot take the focus: " << text;
-  if (canTakeFocus()) {
-    takeFocus();
-    value = text;
-  }
-}
-
-void FakeList::addItems(const std::vector<std::string_view>& texts) {
-  items.insert(items.end(), texts.begin(), texts.end());
+  ASSERT_TRUE(canTakeFocus()) << "typing into a field that cannot take the focus: " << text;
+  takeFocus();
+  value = text;
 }
 
 void FakeList::insertItem(int index, const std::string& text) {
@@ -64,21 +51,11 @@ void FakeList::removeItem(int index) {
 }
 
 void FakeList::setListIndex(int index) {
-  ASSERT_TRUE(index >= -1 && index < count()) << "selecting entry " << index;
+  ASSERT_TRUE(index >= -1 && index < count() && onClick) << "selecting entry " << index;
   if (index != selected) {
     selected = index;
-    ASSERT_TRUE(onClick) << "a list without its selection handler";
     onClick();
   }
-}
-
-std::string FakeList::text() const {
-  return selected >= 0 ? items[static_cast<std::size_t>(selected)] : std::string();
-}
-
-void FakeList::setFocusHandlers(Handler got, Handler lost) {
-  onGotFocus = std::move(got);
-  onLostFocus = std::move(lost);
 }
 
 void FakeList::pick(int index) {
@@ -88,9 +65,14 @@ void FakeList::pick(int index) {
 }
 
 int FakeDialogs::messageBox(const std::string& text, int style, const std::string& title) {
-  EXPECT_FALSE(text.empty()) << "an empty message box";
-  EXPECT_EQ(std::count(forbidden.begin(), forbidden.end(), text), 0) << "a key with no text";
-  boxes.push_back({text, style, title});
+  for (const std::string& missing : forbidden) {
+    EXPECT_EQ(text.find(missing), std::string::npos) << "a key with no text in: " << text;
+  }
+  EXPECT_TRUE(!text.empty() && text.front() != ' ' && text.back() != ' ') << "[" << text << "]";
+  for (char digit = '1'; digit <= '9'; ++digit) {
+    EXPECT_EQ(text.find(std::string("%") + digit), std::string::npos) << "unfilled: " << text;
+  }
+  boxes.push_back({text, style, title, {}});
   if (style != kYesNo) {
     return 1;
   }
@@ -104,21 +86,13 @@ int FakeDialogs::messageBox(const std::string& text, int style, const std::strin
 
 std::string FakeDialogs::inputBox(const std::string& prompt, const std::string& title,
                                   const std::string& initialText) {
-  boxes.push_back({prompt, -1, title});
-  initialTexts.push_back(initialText);
+  boxes.push_back({prompt, -1, title, initialText});
   EXPECT_FALSE(typed.empty()) << "an unexpected input box: " << prompt;
-  std::string answer = typed.empty() ? std::string() : typed.front();
+  const std::string answer = typed.empty() ? std::string() : typed.front();
   if (!typed.empty()) {
     typed.pop_front();
   }
   return answer;
-}
-
-std::string FakeDialogs::inputBoxWithList(const std::string& prompt, const std::string& title,
-                                          const std::string& initialText,
-                                          const std::vector<ListChoice>& list) {
-  choices = list;
-  return inputBox(prompt, title, initialText);
 }
 
 void FakePlatform::afterDelay(int milliseconds, Handler handler) {

@@ -1,8 +1,8 @@
 // A toolkit that records what a user would see and keeps the event rules of the real one: a
 // selected index set from code to a new value runs the selection handler before returning,
 // filling and emptying a list run nothing, a disabled or hidden field cannot take the focus.
-// Whatever a test could not have meant (an entry that does not exist, a box nobody answers)
-// fails the test and changes nothing.
+// Whatever a test could not have meant (an entry that does not exist, a box nobody answers, a
+// text the catalogue lacks) fails the test and changes nothing.
 #pragma once
 
 #include <deque>
@@ -46,6 +46,7 @@ struct Focusable {
   Handler onGotFocus, onLostFocus;
   Colore backColour = kWhite;
   bool visible = true;
+  std::string toolTip;
 };
 
 struct FakeTextField : TextField, Focusable {
@@ -56,39 +57,44 @@ struct FakeTextField : TextField, Focusable {
   void setBackColour(Colore colour) override { backColour = colour; }
   void setToolTip(const std::string& text) override { toolTip = text; }
   void setFocus() override { takeFocus(); }
-  void setFocusHandlers(Handler got, Handler lost) override;
+  void setFocusHandlers(Handler got, Handler lost) override {
+    onGotFocus = got, onLostFocus = lost;
+  }
   bool canTakeFocus() const override { return enabled && visible; }
   void type(const std::string& text);  // the user clicks into the field and types
-  std::string value, toolTip;
+  std::string value;
   bool enabled = true;
 };
 
 struct FakeList : DropDownList, Focusable {
   void addItem(const std::string& text) override { items.push_back(text); }
-  void addItems(const std::vector<std::string_view>& texts) override;
+  void addItems(const std::vector<std::string_view>& texts) override {
+    items.insert(items.end(), texts.begin(), texts.end());
+  }
   void insertItem(int index, const std::string& text) override;
   void removeItem(int index) override;
   int count() const override { return static_cast<int>(items.size()); }
   int listIndex() const override { return selected; }
   void setListIndex(int index) override;
-  std::string text() const override;
+  std::string text() const override { return selected < 0 ? "" : items.at(std::size_t(selected)); }
   void setVisible(bool value) override { visible = value; }
   void setBackColour(Colore colour) override { backColour = colour; }
   void setToolTip(const std::string& text) override { toolTip = text; }
   void setClickHandler(Handler handler) override { onClick = std::move(handler); }
-  void setFocusHandlers(Handler got, Handler lost) override;
+  void setFocusHandlers(Handler got, Handler lost) override {
+    onGotFocus = got, onLostFocus = lost;
+  }
   bool canTakeFocus() const override { return visible; }
   void pick(int index);  // the user opens the list and picks an entry
   std::vector<std::string> items;
   int selected = -1;
-  std::string toolTip;
   Handler onClick;
 };
 
 struct Box {
   std::string text;
-  int style = 0;
-  std::string title;
+  int style = 0;  // -1 for an input box, whose text is its prompt
+  std::string title, initialText;
 };
 
 struct FakeDialogs : Dialogs {
@@ -97,15 +103,16 @@ struct FakeDialogs : Dialogs {
                        const std::string& initialText) override;
   std::string inputBoxWithList(const std::string& prompt, const std::string& title,
                                const std::string& initialText,
-                               const std::vector<ListChoice>& choices) override;
+                               const std::vector<ListChoice>& list) override {
+    choices = list;
+    return inputBox(prompt, title, initialText);
+  }
   // Answers for the next questions (true: Yes) and input boxes (empty: Cancel).
   std::deque<bool> answers;
   std::deque<std::string> typed;
-  std::vector<Box> boxes;  // message boxes and input boxes (the prompt, with style -1)
-  std::vector<std::string> initialTexts;
-  std::vector<ListChoice> choices;  // those of the last input box with a list
-  // Texts no box may show: the catalogue's fall-backs for a key it does not hold.
-  std::vector<std::string> forbidden;
+  std::vector<Box> boxes;
+  std::vector<ListChoice> choices;     // those of the last input box with a list
+  std::vector<std::string> forbidden;  // the catalogue's texts for a key it does not hold
 };
 
 struct FakePlatform : Platform {
@@ -115,8 +122,7 @@ struct FakePlatform : Platform {
   void showHelp(const std::string& path) override { helpShown.push_back(path); }
   void afterDelay(int milliseconds, Handler handler) override;
   void internetSettingsChanged() override { ++settingsNotices; }
-  // Lets `steps` delays run, oldest first, as time going by would.
-  void wait(int steps = 1);
+  void wait(int steps = 1);  // lets that many delays run, oldest first, as time going by would
   std::string folder, helpPath;
   std::vector<std::string> helpShown;
   std::deque<Handler> delays;

@@ -1,5 +1,9 @@
 #include "fake/window_harness.h"
 
+#include <gtest/gtest.h>
+
+#include <set>
+
 namespace veltrano::fake {
 
 Conn dhcpConn(const std::string& name) {
@@ -89,7 +93,45 @@ std::vector<std::string> Harness::boxTexts() const {
   return texts;
 }
 
+namespace {
+
+std::set<std::string>& keysAsked() {
+  static std::set<std::string> keys;
+  return keys;
+}
+
+// Every message a test expected reads alike in both languages: the same lines, the same
+// placeholders, no blank at either end, and a text of its own.
+class BothLanguagesAlike : public ::testing::Environment {
+  void TearDown() override {
+    Catalogo catalogo;
+    catalogo.caricaMessaggi();
+    const auto shape = [](const std::string& text) {
+      std::string out;
+      for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        out += text[pos] == '\n' ? "/" : text[pos] == '%' ? text.substr(pos, 2) : "";
+      }
+      return out;
+    };
+    for (const std::string& key : keysAsked()) {
+      const std::string it = catalogo.getMessaggio(key, "IT");
+      const std::string en = catalogo.getMessaggio(key, "IN");
+      EXPECT_EQ(shape(it), shape(en)) << key;
+      for (const std::string& text : {it, en}) {
+        EXPECT_TRUE(!text.empty() && text.front() != ' ' && text.back() != ' ') << key;
+        EXPECT_TRUE(key == "NOERR" || (text != catalogo.getMessaggio("NOERR", "IT") &&
+                                       text != catalogo.getMessaggio("NOERR", "IN")))
+            << key;
+      }
+    }
+  }
+};
+const auto* const kBothLanguagesAlike = ::testing::AddGlobalTestEnvironment(new BothLanguagesAlike);
+
+}  // namespace
+
 std::string Harness::text(const std::string& chiave, const std::string& lingua) const {
+  keysAsked().insert(chiave);
   return catalogo.getMessaggio(chiave, lingua);
 }
 

@@ -50,9 +50,8 @@ TEST(BatchFile, AnyTextsAreRefusedOrReachNetshExactlyAsGiven) {
   };
   for (int i = 0; i < 20000; ++i) {
     const BatchInput in{text(), text(), random() % 2 == 0, text(), text(), text(), text()};
-    ASSERT_EQ(support::batchProblem(in), "")
-        << in.nome << "|" << in.interfaccia << "|" << in.ip << "|" << in.mask << "|" << in.gateway
-        << "|" << in.dns;
+    ASSERT_EQ(support::batchProblem(in), "") << ::testing::PrintToString(
+        std::vector<std::string>{in.nome, in.interfaccia, in.ip, in.mask, in.gateway, in.dns});
   }
 }
 

@@ -16,6 +16,7 @@ TEST(Catalogue, UnknownKeysFallBackAndOtherLanguageCodesGiveNothing) {
     EXPECT_NE(fallback, "");
     EXPECT_EQ(catalogo.getMessaggio("no such key", lingua), fallback);
     EXPECT_EQ(catalogo.getMessaggio("salva", lingua), fallback);
+    EXPECT_EQ(catalogo.getMessaggio("", lingua), fallback);
     EXPECT_NE(catalogo.getMessaggio("SALVA", lingua), fallback);
     EXPECT_NE(catalogo.getToolTip("SALVA", lingua), catalogo.getMessaggio("SALVA", lingua));
     EXPECT_EQ(catalogo.getToolTip("no such key", lingua), catalogo.getToolTip("NOTT", lingua));

@@ -180,7 +180,7 @@ TEST_P(Editing, RenameKeepsThePlaceAndRefusesATakenName) {
     h.cmdRinomina.click();
   }
   EXPECT_EQ(h.dialogs.boxes[0].text, text("INSRENAME") + " Casa");
-  EXPECT_EQ(h.dialogs.initialTexts[0], "");
+  EXPECT_EQ(h.dialogs.boxes[0].initialText, "");
   std::vector<std::string> expected(5, h.dialogs.boxes[0].text);
   expected.insert(expected.begin() + 3, text("NAMEALREADY"));
   expected.insert(expected.begin() + 5, text("NAMEALREADY"));
@@ -329,7 +329,7 @@ TEST_P(Editing, HostileTextsAreStoredAndReadBackAfterARestartOrRefused) {
        [](Harness& x) {
          x.dialogs.typed = {""};
          x.cmdSettings.click();
-         return x.dialogs.initialTexts.back();
+         return x.dialogs.boxes.back().initialText;
        }},
   };
   for (const auto& target : targets) {

@@ -152,7 +152,7 @@ void expectLabelledIn(Harness& x, const std::string& lingua) {
   for (auto* l : {&x.lblConnection, &x.lblDHCP, &x.lblIP, &x.lblMask, &x.lblGateway, &x.lblDNS,
                   &x.lblUseProxy, &x.lblProxy, &x.lblProxyPort}) {
     EXPECT_EQ(l->caption.substr(l->caption.size() - 2), ": ");
-    labels.insert(l->caption);
+    labels.insert(l->caption.substr(0, l->caption.size() - 2));
   }
   for (const std::string* tip : {&x.cmbConnessione.toolTip, &x.txtConnessione.toolTip,
                                  &x.cmbDHCP.toolTip, &x.cmbUseProxy.toolTip}) {
