@@ -4,25 +4,15 @@
 
 namespace veltrano::fake {
 
-void FakeWindow::close() {
-  ASSERT_TRUE(onUnload) << "closing a window nobody listens to";
-  if (!closed) {
-    closed = true;
-    onUnload();
-  }
+std::string FakeControl::text() const {
+  return !isList ? value : selected < 0 ? "" : items.at(static_cast<std::size_t>(selected));
 }
 
-void FakeButton::click() {
-  if (enabled && onClick) {
-    onClick();
-  }
-}
-
-void Focusable::takeFocus() {
-  if (*focus == this || !canTakeFocus()) {
+void FakeControl::setFocus() {
+  if (*focus == this || !visible || !(enabled || isList)) {
     return;
   }
-  Focusable* previous = *focus;
+  FakeControl* previous = *focus;
   *focus = this;
   if (previous && previous->onLostFocus) {
     previous->onLostFocus();
@@ -32,25 +22,19 @@ void Focusable::takeFocus() {
   }
 }
 
-void FakeTextField::type(const std::string& text) {
-  ASSERT_TRUE(canTakeFocus()) << "typing into a field that cannot take the focus: " << text;
-  takeFocus();
-  value = text;
-}
-
-void FakeList::insertItem(int index, const std::string& text) {
+void FakeControl::insertItem(int index, const std::string& text) {
   ASSERT_TRUE(index >= 0 && index <= count()) << "inserting at " << index;
   items.insert(items.begin() + index, text);
   selected += selected >= index ? 1 : 0;
 }
 
-void FakeList::removeItem(int index) {
+void FakeControl::removeItem(int index) {
   ASSERT_TRUE(index >= 0 && index < count()) << "removing entry " << index;
   items.erase(items.begin() + index);
   selected = selected == index ? -1 : selected - (selected > index ? 1 : 0);
 }
 
-void FakeList::setListIndex(int index) {
+void FakeControl::setListIndex(int index) {
   ASSERT_TRUE(index >= -1 && index < count() && onClick) << "selecting entry " << index;
   if (index != selected) {
     selected = index;
@@ -58,10 +42,30 @@ void FakeList::setListIndex(int index) {
   }
 }
 
-void FakeList::pick(int index) {
+void FakeControl::click() {
+  if (enabled && onClick) {
+    onClick();
+  }
+}
+
+void FakeControl::type(const std::string& text) {
+  ASSERT_TRUE(enabled && visible) << "typing into a field that cannot take the focus: " << text;
+  setFocus();
+  value = text;
+}
+
+void FakeControl::pick(int index) {
   ASSERT_TRUE(visible) << "picking from a hidden list";
-  takeFocus();
+  setFocus();
   setListIndex(index);
+}
+
+void FakeWindow::close() {
+  ASSERT_TRUE(onUnload) << "closing a window nobody listens to";
+  if (!closed) {
+    closed = true;
+    onUnload();
+  }
 }
 
 int FakeDialogs::messageBox(const std::string& text, int style, const std::string& title) {
@@ -73,12 +77,9 @@ int FakeDialogs::messageBox(const std::string& text, int style, const std::strin
     EXPECT_EQ(text.find(std::string("%") + digit), std::string::npos) << "unfilled: " << text;
   }
   boxes.push_back({text, style, title, {}});
-  if (style != kYesNo) {
-    return 1;
-  }
-  EXPECT_FALSE(answers.empty()) << "an unexpected question: " << text;
-  const bool yes = !answers.empty() && answers.front();
-  if (!answers.empty()) {
+  EXPECT_TRUE(style != kYesNo || !answers.empty()) << "an unexpected question: " << text;
+  const bool yes = style == kYesNo && !answers.empty() && answers.front();
+  if (style == kYesNo && !answers.empty()) {
     answers.pop_front();
   }
   return yes ? kAnswerYes : 7;

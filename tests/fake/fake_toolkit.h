@@ -13,60 +13,22 @@
 
 namespace veltrano::fake {
 
-struct FakeCaption : CaptionControl {
+// One fake for every kind of control: labels, buttons, text fields and lists share most of
+// what the window logic asks of them.
+struct FakeControl : CaptionControl, CommandButton, TextField, DropDownList {
+  explicit FakeControl(bool list = false) : isList(list) {}
   void setCaption(const std::string& text) override { caption = text; }
-  std::string caption;
-};
-
-struct FakeWindow : MainWindow {
-  void setCaption(const std::string& text) override { caption = text; }
-  void close() override;
-  std::string caption;
-  bool closed = false;
-  Handler onUnload;
-};
-
-struct FakeButton : CommandButton {
-  void setCaption(const std::string& text) override { caption = text; }
-  void setEnabled(bool value) override { enabled = value; }
+  void setEnabled(bool on) override { enabled = on; }
+  void setVisible(bool on) override { visible = on; }
   void setToolTip(const std::string& text) override { toolTip = text; }
-  void setClickHandler(Handler handler) override { onClick = std::move(handler); }
-  void click();  // as a user clicks: a disabled button does nothing
-  std::string caption, toolTip;
-  bool enabled = true;
-  Handler onClick;
-};
-
-// Text fields and lists both take the focus and have a background.
-struct Focusable {
-  virtual ~Focusable() = default;
-  virtual bool canTakeFocus() const = 0;
-  void takeFocus();
-  Focusable** focus = nullptr;  // the control that has the focus, shared by the window's controls
-  Handler onGotFocus, onLostFocus;
-  Colore backColour = kWhite;
-  bool visible = true;
-  std::string toolTip;
-};
-
-struct FakeTextField : TextField, Focusable {
-  std::string text() const override { return value; }
-  void setText(const std::string& text) override { value = text; }
-  void setEnabled(bool value_) override { enabled = value_; }
-  void setVisible(bool value_) override { visible = value_; }
   void setBackColour(Colore colour) override { backColour = colour; }
-  void setToolTip(const std::string& text) override { toolTip = text; }
-  void setFocus() override { takeFocus(); }
+  void setClickHandler(Handler handler) override { onClick = std::move(handler); }
   void setFocusHandlers(Handler got, Handler lost) override {
     onGotFocus = got, onLostFocus = lost;
   }
-  bool canTakeFocus() const override { return enabled && visible; }
-  void type(const std::string& text);  // the user clicks into the field and types
-  std::string value;
-  bool enabled = true;
-};
-
-struct FakeList : DropDownList, Focusable {
+  std::string text() const override;  // a list's: the selected entry's
+  void setText(const std::string& text) override { value = text; }
+  void setFocus() override;
   void addItem(const std::string& text) override { items.push_back(text); }
   void addItems(const std::vector<std::string_view>& texts) override {
     items.insert(items.end(), texts.begin(), texts.end());
@@ -76,19 +38,26 @@ struct FakeList : DropDownList, Focusable {
   int count() const override { return static_cast<int>(items.size()); }
   int listIndex() const override { return selected; }
   void setListIndex(int index) override;
-  std::string text() const override { return selected < 0 ? "" : items.at(std::size_t(selected)); }
-  void setVisible(bool value) override { visible = value; }
-  void setBackColour(Colore colour) override { backColour = colour; }
-  void setToolTip(const std::string& text) override { toolTip = text; }
-  void setClickHandler(Handler handler) override { onClick = std::move(handler); }
-  void setFocusHandlers(Handler got, Handler lost) override {
-    onGotFocus = got, onLostFocus = lost;
-  }
-  bool canTakeFocus() const override { return visible; }
-  void pick(int index);  // the user opens the list and picks an entry
+  // What a user does: a disabled button does nothing; typing and picking take the focus.
+  void click();
+  void type(const std::string& text);
+  void pick(int index);
+
+  bool isList, enabled = true, visible = true;
+  std::string caption, toolTip, value;
   std::vector<std::string> items;
   int selected = -1;
-  Handler onClick;
+  Colore backColour = kWhite;
+  Handler onClick, onGotFocus, onLostFocus;
+  FakeControl** focus = nullptr;  // the control with the focus, shared by the window's controls
+};
+
+struct FakeWindow : MainWindow {
+  void setCaption(const std::string& text) override { caption = text; }
+  void close() override;
+  std::string caption;
+  bool closed = false;
+  Handler onUnload;
 };
 
 struct Box {
@@ -107,9 +76,8 @@ struct FakeDialogs : Dialogs {
     choices = list;
     return inputBox(prompt, title, initialText);
   }
-  // Answers for the next questions (true: Yes) and input boxes (empty: Cancel).
-  std::deque<bool> answers;
-  std::deque<std::string> typed;
+  std::deque<bool> answers;       // to the next questions: true is Yes
+  std::deque<std::string> typed;  // into the next input boxes: empty is Cancel
   std::vector<Box> boxes;
   std::vector<ListChoice> choices;     // those of the last input box with a list
   std::vector<std::string> forbidden;  // the catalogue's texts for a key it does not hold

@@ -42,9 +42,8 @@ NetworkAdapter lanAdapter() {
 }
 
 Harness::Harness() {
-  for (Focusable* control : std::initializer_list<Focusable*>{
-           &cmbConnessione, &cmbDHCP, &cmbUseProxy, &txtConnessione, &txtIP, &txtMask, &txtGateway,
-           &txtDNS, &txtProxy, &txtProxyPort}) {
+  for (FakeControl* control : {&cmbConnessione, &cmbDHCP, &cmbUseProxy, &txtConnessione, &txtIP,
+                               &txtMask, &txtGateway, &txtDNS, &txtProxy, &txtProxyPort}) {
     control->focus = &focus;
   }
   txtConnessione.visible = false;
@@ -52,7 +51,7 @@ Harness::Harness() {
   platform.folder = kFolder;
   adapters.adapters = {{lanAdapter(), {"Loopback", true, false, {{"127.0.0.1", 8}}, {}, {}}}};
   catalogo.caricaMessaggi();
-  dialogs.forbidden = {text("NOERR", "IT"), text("NOERR", "IN")};
+  dialogs.forbidden = {catalogo.getMessaggio("NOERR", "IT"), catalogo.getMessaggio("NOERR", "IN")};
   Controls controls{window,   frmConnessioni, frmComandi,     lblConnection,  lblDHCP,
                     lblIP,    lblMask,        lblGateway,     lblDNS,         lblUseProxy,
                     lblProxy, lblProxyPort,   cmbConnessione, txtConnessione, cmbDHCP,
@@ -128,6 +127,10 @@ class BothLanguagesAlike : public ::testing::Environment {
 };
 const auto* const kBothLanguagesAlike = ::testing::AddGlobalTestEnvironment(new BothLanguagesAlike);
 
+std::string yesNo(const FakeControl& list) {
+  return list.listIndex() == 0 ? "yes" : list.listIndex() == 1 ? "no" : "-";
+}
+
 }  // namespace
 
 std::string Harness::text(const std::string& chiave, const std::string& lingua) const {
@@ -135,10 +138,66 @@ std::string Harness::text(const std::string& chiave, const std::string& lingua) 
   return catalogo.getMessaggio(chiave, lingua);
 }
 
-void Harness::batchEnds(std::vector<NetworkAdapter> after, int steps) {
+void Harness::batchEnds(std::optional<std::vector<NetworkAdapter>> after, int steps) {
   batchRunner.runs = false;
   adapters.adapters = std::move(after);
   platform.wait(steps);
+}
+
+std::string Harness::screen() const {
+  std::string out;
+  for (int i = 0; i < cmbConnessione.count(); ++i) {
+    const std::string& item = cmbConnessione.items[static_cast<std::size_t>(i)];
+    out += (i > 0 ? "," : "") + (i == cmbConnessione.listIndex() ? "[" + item + "]" : item);
+  }
+  out = cmbConnessione.visible ? out : "new:" + txtConnessione.value;
+  const auto field = [](const FakeControl& f) { return f.enabled ? f.value : "(" + f.value + ")"; };
+  out += " | " + yesNo(cmbDHCP) + " " + field(txtIP) + " " + field(txtMask) + " " +
+         field(txtGateway) + " " + field(txtDNS) + " | " + yesNo(cmbUseProxy) + " " +
+         field(txtProxy) + " " + field(txtProxyPort) + " | ";
+  const std::pair<const FakeControl*, char> buttons[] = {
+      {&cmdSetta, 'S'}, {&cmdNuova, 'N'},    {&cmdAnnullaModifiche, 'U'},
+      {&cmdSalva, 'V'}, {&cmdRinomina, 'R'}, {&cmdElimina, 'D'},
+      {&cmdLingua, 'L'}};
+  for (const auto& [button, initial] : buttons) {
+    out += button->enabled ? std::string(1, initial) : "";
+  }
+  return out;
+}
+
+Step type(Control field, const std::string& text) {
+  return [field, text](Harness& h) { (h.*field).type(text); };
+}
+
+Step pick(Control list, int index) {
+  return [list, index](Harness& h) { (h.*list).pick(index); };
+}
+
+Step click(Control button) {
+  return [button](Harness& h) { (h.*button).click(); };
+}
+
+Step answer(bool yes) {
+  return [yes](Harness& h) { h.dialogs.answers.push_back(yes); };
+}
+
+Step typeIn(const std::string& text) {
+  return [text](Harness& h) { h.dialogs.typed.push_back(text); };
+}
+
+Step newConnection(const std::string& name, const std::string& ip) {
+  return [name, ip](Harness& h) {
+    run(h, {click(&Harness::cmdNuova), type(&Harness::txtConnessione, name)});
+    if (!ip.empty()) {
+      h.txtIP.type(ip);
+    }
+  };
+}
+
+void run(Harness& h, const std::vector<Step>& steps) {
+  for (const Step& step : steps) {
+    step(h);
+  }
 }
 
 }  // namespace veltrano::fake

@@ -1,7 +1,8 @@
-// The main window on the fake toolkit and the fake machine, and the profile files tests start
-// from.
+// The main window on the fake toolkit and the fake machine, the profile files tests start
+// from, and the window's state in one line.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +28,7 @@ std::string profile(const std::vector<Conn>& conns, const std::string& lingua = 
                     const std::string& adapter = "LAN", const std::string& count = "");
 std::string lines(const std::vector<std::string>& each);
 
-// The adapter "LAN" as a static connection of 10.0.0.5/24 would leave it.
+// The adapter "LAN" as a static connection of 10.0.0.5/24 via 10.0.0.1, DNS 10.0.0.2 leaves it.
 NetworkAdapter lanAdapter();
 
 class Harness {
@@ -48,15 +49,19 @@ class Harness {
   // The catalogue's text of a message key in a language, as the program would show it.
   std::string text(const std::string& chiave, const std::string& lingua) const;
   // The batch ends, leaving the adapters so; then the program looks again.
-  void batchEnds(std::vector<NetworkAdapter> after, int steps = 1);
+  void batchEnds(std::optional<std::vector<NetworkAdapter>> after, int steps = 1);
+  // The window in one line: the connection list ([selected]) or "new:" and the name field;
+  // each yes/no list as yes, no or -; each field's text, in brackets when disabled; and the
+  // initials of the enabled buttons among Set, New, Undo, saVe, Rename, Delete, Language.
+  std::string screen() const;
 
-  Focusable* focus = nullptr;
+  FakeControl* focus = nullptr;
   FakeWindow window;
-  FakeCaption frmConnessioni, frmComandi, lblConnection, lblDHCP, lblIP, lblMask, lblGateway,
+  FakeControl frmConnessioni, frmComandi, lblConnection, lblDHCP, lblIP, lblMask, lblGateway,
       lblDNS, lblUseProxy, lblProxy, lblProxyPort;
-  FakeList cmbConnessione, cmbDHCP, cmbUseProxy;
-  FakeTextField txtConnessione, txtIP, txtMask, txtGateway, txtDNS, txtProxy, txtProxyPort;
-  FakeButton cmdSetta, cmdNuova, cmdAnnullaModifiche, cmdSalva, cmdRinomina, cmdElimina,
+  FakeControl cmbConnessione{true}, cmbDHCP{true}, cmbUseProxy{true};
+  FakeControl txtConnessione, txtIP, txtMask, txtGateway, txtDNS, txtProxy, txtProxyPort;
+  FakeControl cmdSetta, cmdNuova, cmdAnnullaModifiche, cmdSalva, cmdRinomina, cmdElimina,
       cmdSettings, cmdLingua, cmdAiuto, cmdInfo, cmdEsci;
   FakeDialogs dialogs;
   FakePlatform platform;
@@ -66,15 +71,17 @@ class Harness {
   FakeAdapters adapters;
   Catalogo catalogo;
   std::unique_ptr<frmMain> form;
-
-  std::vector<FakeTextField*> fields() {
-    return {&txtIP, &txtMask, &txtGateway, &txtDNS, &txtProxy, &txtProxyPort};
-  }
-  std::vector<FakeButton*> buttons() {
-    return {&cmdSetta,   &cmdNuova,    &cmdAnnullaModifiche, &cmdSalva, &cmdRinomina,
-            &cmdElimina, &cmdSettings, &cmdLingua,           &cmdAiuto, &cmdInfo,
-            &cmdEsci};
-  }
 };
+
+// What a user does, as steps a table can hold.
+using Step = std::function<void(Harness&)>;
+using Control = FakeControl Harness::*;
+Step type(Control field, const std::string& text);
+Step pick(Control list, int index);
+Step click(Control button);
+Step answer(bool yes);                 // to the next question
+Step typeIn(const std::string& text);  // into the next input box; empty: Cancel
+Step newConnection(const std::string& name, const std::string& ip = "10.1.1.1");
+void run(Harness& h, const std::vector<Step>& steps);
 
 }  // namespace veltrano::fake

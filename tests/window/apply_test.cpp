@@ -1,8 +1,6 @@
 // Applying what the window shows: the checks before anything is written, the batch and the
-// proxy, one batch at a time, and the adapter read back once the batch has ended.
+// proxy, one batch at a time, the adapter read back once the batch has ended, and Settings.
 #include <gtest/gtest.h>
-
-#include <functional>
 
 #include "apply/registry_writes.h"
 #include "fake/window_harness.h"
@@ -10,185 +8,141 @@
 namespace veltrano::fake {
 namespace {
 
+using H = Harness;
+using Adapters = std::vector<NetworkAdapter>;
+const std::vector<Conn> kTwo = {staticConn("Ufficio", "10.0.0.5"), proxyConn("Casa", "px", "80")};
+
 struct Apply : ::testing::TestWithParam<std::string> {
-  void start(const std::string& adapter = "LAN") {
-    h.withProfile(profile({staticConn("Ufficio", "10.0.0.5"), proxyConn("Casa", "px", "8080")},
-                          GetParam(), adapter));
-    h.start();
+  void start(Harness& x, const std::string& adapter = "LAN") const {
+    x.withProfile(profile(kTwo, GetParam(), adapter));
+    x.start();
   }
-  std::string text(const std::string& chiave) const { return h.text(chiave, GetParam()); }
-  bool nothingApplied() const {
-    return h.batch().empty() && h.batchRunner.started.empty() && h.registry.writes.empty();
+  std::string text(const std::string& chiave, std::vector<std::string> args = {}) const {
+    return componi(h.text(chiave, GetParam()), args);
   }
   Harness h;
 };
 INSTANTIATE_TEST_SUITE_P(BothLanguages, Apply, ::testing::Values("IT", "IN"));
 
 TEST_P(Apply, WritesTheBatchStartsItThenSetsTheProxyAndSaysNothingWhenTheAdapterIsAsAsked) {
-  start();
+  start(h);
   h.cmdSetta.click();
-  EXPECT_EQ(h.batch(), lines({"rem setting connessione Ufficio",
-                              "netsh interface ip set address \"LAN\" static 10.0.0.5 "
-                              "255.255.255.0 10.0.0.1 1",
-                              "netsh interface ip set dns \"LAN\" static 10.0.0.2"}));
-  EXPECT_EQ(h.batchRunner.started, std::vector<std::string>{Harness::kBatch});
-  ASSERT_EQ(h.registry.writes.size(), 1u);
-  EXPECT_EQ(h.registry.writes[0].valueName, "ProxyEnable");
-  EXPECT_EQ(h.registry.writes[0].data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
-  h.batchEnds({lanAdapter()});
-  EXPECT_TRUE(h.dialogs.boxes.empty());
-  EXPECT_TRUE(h.platform.delays.empty());
-
-  h.cmbConnessione.pick(1);
-  h.cmdSetta.click();
+  EXPECT_EQ(
+      h.batch(),
+      lines({"rem setting connessione Ufficio",
+             "netsh interface ip set address \"LAN\" static 10.0.0.5 255.255.255.0 10.0.0.1 1",
+             "netsh interface ip set dns \"LAN\" static 10.0.0.2"}));
+  EXPECT_EQ(h.batchRunner.started, std::vector<std::string>{H::kBatch});
+  h.batchEnds(Adapters{lanAdapter()});
+  run(h, {pick(&H::cmbConnessione, 1), type(&H::txtProxyPort, "8080"), click(&H::cmdSetta)});
   EXPECT_EQ(h.batch(),
             lines({"rem setting connessione Casa", "netsh interface ip set address \"LAN\" dhcp",
                    "netsh interface ip set dns \"LAN\" dhcp"}));
-  ASSERT_EQ(h.registry.writes.size(), 4u);
-  EXPECT_EQ(h.registry.writes[1].data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
-  EXPECT_EQ(h.registry.writes[2].valueName, "ProxyServer");
-  EXPECT_EQ(h.registry.writes[2].type, kRegSz);
-  EXPECT_EQ(h.registry.writes[2].data,
-            (std::vector<std::uint8_t>{'p', 'x', ':', '8', '0', '8', '0', 0}));
-  EXPECT_EQ(h.registry.writes[3].valueName, "ProxyOverride");
-  EXPECT_EQ(h.registry.writes[3].keyPath, kInternetSettings);
+  std::vector<std::string> writes;
+  for (const RegistryWrite& w : h.registry.writes) {
+    EXPECT_EQ(w.keyPath, kInternetSettings);
+    writes.push_back(w.valueName + "=" + std::to_string(w.type) + ":" +
+                     std::string(w.data.begin(), w.data.end()));
+  }
+  EXPECT_EQ(writes, (std::vector<std::string>{std::string("ProxyEnable=4:\0\0\0\0", 18),
+                                              std::string("ProxyEnable=4:\1\0\0\0", 18),
+                                              std::string("ProxyServer=1:px:8080\0", 22),
+                                              std::string("ProxyOverride=1:<local>\0", 24)}));
   EXPECT_EQ(h.platform.settingsNotices, 2);
-  EXPECT_EQ(h.ini(), profile({staticConn("Ufficio", "10.0.0.5"), proxyConn("Casa", "px", "8080")},
-                             GetParam()));
+  EXPECT_EQ(h.ini(), profile(kTwo, GetParam()));
+  EXPECT_TRUE(h.dialogs.boxes.empty());
 }
 
 TEST_P(Apply, UnsavedEditsAreAppliedAndAnEmptyGatewayOrDnsIsNone) {
-  start();
-  h.txtIP.type("192.168.1.7");
-  h.txtGateway.type("");
-  h.txtDNS.type("");
-  h.cmdSetta.click();
-  EXPECT_EQ(h.batch(), lines({"rem setting connessione Ufficio",
-                              "netsh interface ip set address \"LAN\" static 192.168.1.7 "
-                              "255.255.255.0 none",
-                              "netsh interface ip set dns \"LAN\" static none"}));
+  start(h);
+  run(h, {type(&H::txtIP, "192.168.1.7"), type(&H::txtGateway, ""), type(&H::txtDNS, ""),
+          click(&H::cmdSetta)});
+  EXPECT_EQ(h.batch(),
+            lines({"rem setting connessione Ufficio",
+                   "netsh interface ip set address \"LAN\" static 192.168.1.7 255.255.255.0 none",
+                   "netsh interface ip set dns \"LAN\" static none"}));
 }
 
-struct Refusal {
-  std::string adapter, chiave, campo, valore;
-  std::function<void(Harness&)> edit;
-};
-
 TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
-  const auto none = [](Harness&) {};
-  const auto proxy = [](const std::string& server) {
-    return [server](Harness& x) {
-      x.cmbUseProxy.pick(0);
-      x.txtProxy.type(server);
-      x.txtProxyPort.type("80");
-    };
-  };
-  const std::vector<Refusal> rows = {
-      {"LAN", "BADADDRESS", "IP", "1.2.3", [](Harness& x) { x.txtIP.type("1.2.3"); }},
-      {"LAN", "BADADDRESS", "IP", "", [](Harness& x) { x.txtIP.type(""); }},
-      {"LAN", "BADADDRESS", "MASK", "255.0.255.0",
-       [](Harness& x) { x.txtMask.type("255.0.255.0"); }},
-      {"LAN", "BADADDRESS", "GATEWAY", "10.0.0.01",
-       [](Harness& x) { x.txtGateway.type("10.0.0.01"); }},
-      {"LAN", "BADADDRESS", "DNS", " 10.0.0.2", [](Harness& x) { x.txtDNS.type(" 10.0.0.2"); }},
-      {"LAN", "NOCODEPAGE", "", "", proxy("proxy.Ω")},
-      {"LAN", "NOLINEBREAK", "", "", proxy("proxy\t")},
-      {"   ", "NOINTERFACE", "", "", none},
-      {"LAN\\", "BATCHCHARS", "", "", none},
-      {"LAN\"", "BATCHCHARS", "", "", none},
-      {std::string(256, 'L'), "BATCHTOOLONG", "", "", none},
-      {"WLAN", "UNKNOWNADAPTER", "", "\"LAN\"", none},
+  const std::string ip = h.text("IP", GetParam()), mask = h.text("MASK", GetParam());
+  const std::vector<Step> proxy = {pick(&H::cmbUseProxy, 0), type(&H::txtProxyPort, "80")};
+  const struct {
+    std::string adapter;
+    std::vector<Step> steps;
+    std::string message;
+  } rows[] = {
+      {"LAN", {type(&H::txtIP, "1.2.3")}, text("BADADDRESS", {ip, "1.2.3"})},
+      {"LAN", {type(&H::txtIP, "")}, text("BADADDRESS", {ip, ""})},
+      {"LAN", {type(&H::txtMask, "255.0.255.0")}, text("BADADDRESS", {mask, "255.0.255.0"})},
+      {"LAN",
+       {type(&H::txtGateway, "10.0.0.01")},
+       text("BADADDRESS", {h.text("GATEWAY", GetParam()), "10.0.0.01"})},
+      {"LAN",
+       {type(&H::txtDNS, " 10.0.0.2")},
+       text("BADADDRESS", {h.text("DNS", GetParam()), " 10.0.0.2"})},
+      {"LAN", {proxy[0], proxy[1], type(&H::txtProxy, "proxy.Ω")}, text("NOCODEPAGE")},
+      {"LAN", {proxy[0], proxy[1], type(&H::txtProxy, "proxy\t")}, text("NOLINEBREAK")},
+      {"   ", {}, text("NOINTERFACE")},
+      {"LAN\\", {}, text("BATCHCHARS")},
+      {"LAN\"", {}, text("BATCHCHARS")},
+      {std::string(256, 'L'), {}, text("BATCHTOOLONG")},
+      {"WLAN", {}, text("UNKNOWNADAPTER", {"WLAN", "\"LAN\""})},
   };
   for (const auto& row : rows) {
     Harness x;
-    x.withProfile(profile({staticConn("Ufficio", "10.0.0.5")}, GetParam(), row.adapter));
-    x.start();
-    row.edit(x);
+    start(x, row.adapter);
+    run(x, row.steps);
     x.cmdSetta.click();
-    const std::string message = x.text(row.chiave, GetParam());
-    const std::string expected = !row.campo.empty()
-                                     ? componi(message, {x.text(row.campo, GetParam()), row.valore})
-                                 : !row.valore.empty() ? componi(message, {row.adapter, row.valore})
-                                                       : message;
-    EXPECT_EQ(x.boxTexts(), std::vector<std::string>{expected}) << row.chiave << row.valore;
-    if (!row.valore.empty()) {  // what the message names is in it
-      EXPECT_NE(expected.find(row.campo.empty() ? row.adapter : row.valore), std::string::npos);
-    }
+    EXPECT_EQ(x.boxTexts(), std::vector<std::string>{row.message});
     EXPECT_TRUE(x.batch().empty() && x.batchRunner.started.empty() && x.registry.writes.empty())
-        << row.chiave << row.valore;
+        << row.message;
   }
 }
 
 TEST_P(Apply, NoToTheAdministratorPromptOrAFailedStartOrWriteSetsNoProxy) {
-  struct Row {
-    WriteResult write;
-    StartResult start;
-    std::string chiave;
-  };
-  for (const Row& row : {Row{WriteResult::Written, StartResult::Declined, ""},
-                         Row{WriteResult::Written, StartResult::Failed, "NOBATCHSTART"},
-                         Row{WriteResult::Failed, StartResult::Started, "NOBATCHFILE"}}) {
+  const std::tuple<WriteResult, StartResult, std::string> rows[] = {
+      {WriteResult::Written, StartResult::Declined, ""},
+      {WriteResult::Written, StartResult::Failed, "NOBATCHSTART"},
+      {WriteResult::Failed, StartResult::Started, "NOBATCHFILE"}};
+  for (const auto& [write, start_, chiave] : rows) {
     Harness x;
-    x.withProfile(profile({proxyConn("Casa", "px", "8080")}, GetParam()));
-    x.start();
-    x.batchRunner.writeResult = row.write;
-    x.batchRunner.startResult = row.start;
-    x.cmdSetta.click();
-    EXPECT_EQ(x.boxTexts(), row.chiave.empty()
-                                ? std::vector<std::string>{}
-                                : std::vector<std::string>{x.text(row.chiave, GetParam())});
-    EXPECT_TRUE(x.registry.writes.empty() && x.platform.delays.empty()) << row.chiave;
+    start(x);
+    x.batchRunner.writeResult = write;
+    x.batchRunner.startResult = start_;
+    run(x, {pick(&H::cmbConnessione, 1), click(&H::cmdSetta)});
+    EXPECT_EQ(x.boxTexts(),
+              chiave.empty() ? std::vector<std::string>{} : std::vector<std::string>{text(chiave)});
+    EXPECT_TRUE(x.registry.writes.empty() && x.platform.delays.empty()) << chiave;
   }
 }
 
-TEST_P(Apply, ALaterApplyWaitsForTheRunningBatchThenGoesAhead) {
-  start();
-  h.cmdSetta.click();
-  h.cmbConnessione.pick(1);
-  h.cmdSetta.click();
+TEST_P(Apply, ALaterApplyWaitsForTheBatchBeforeItThenGoesAheadOrGivesUp) {
+  start(h);
+  run(h, {click(&H::cmdSetta), pick(&H::cmbConnessione, 1), click(&H::cmdSetta)});
   h.platform.wait(ApplyFlow::kPassiAttesa - 2);
   EXPECT_EQ(h.batchRunner.started.size(), 1u);
-  h.batchEnds({lanAdapter()});
+  h.batchEnds(Adapters{lanAdapter()});  // the first is as asked; the second is written and started
   EXPECT_EQ(h.batchRunner.started.size(), 2u);
   EXPECT_NE(h.batch().find("dhcp"), std::string::npos);
   EXPECT_TRUE(h.dialogs.boxes.empty());
-}
-
-TEST_P(Apply, ALaterApplyGivesUpWhileAnEarlierBatchStillHoldsTheFile) {
-  start();
-  h.cmdSetta.click();
-  h.cmbConnessione.pick(1);
-  h.cmdSetta.click();
+  run(h, {pick(&H::cmbConnessione, 0), click(&H::cmdSetta)});
   h.platform.wait(ApplyFlow::kPassiAttesa);
   EXPECT_EQ(h.boxTexts(), std::vector<std::string>{text("APPLYBUSY")});
-  EXPECT_EQ(h.batchRunner.started.size(), 1u);
-  EXPECT_NE(h.batch().find("Ufficio"), std::string::npos);
+  EXPECT_NE(h.batch().find("dhcp"), std::string::npos);
 
   Harness other;  // the batch file held by another Veltrano, let go in time or not
-  other.withProfile(profile({dhcpConn("Casa")}, GetParam()));
-  other.start();
+  start(other);
   other.batchRunner.writeResult = WriteResult::Busy;
   other.cmdSetta.click();
   other.platform.wait(ApplyFlow::kPassiAttesa - 1);
   other.batchRunner.writeResult = WriteResult::Written;
-  other.platform.wait();
-  EXPECT_EQ(other.batchRunner.started.size(), 1u);
+  other.batchEnds(Adapters{lanAdapter()}, 2);
   other.batchRunner.writeResult = WriteResult::Busy;
-  other.adapters.adapters->front().dhcp = true;
-  other.batchRunner.runs = false;
   other.cmdSetta.click();
   other.platform.wait(ApplyFlow::kPassiAttesa);
   EXPECT_EQ(other.batchRunner.started.size(), 1u);
   EXPECT_EQ(other.boxTexts(), std::vector<std::string>{text("APPLYBUSY")});
 }
-
-// What the program finds once the batch has ended, and what it then tells.
-struct AfterBatch {
-  int connection;  // 0: static 10.0.0.5/24 via 10.0.0.1, DNS 10.0.0.2; 1: DHCP
-  std::optional<std::vector<NetworkAdapter>> adapters;
-  std::vector<Motivo> told;
-  bool ends = true;
-};
 
 NetworkAdapter lanWith(std::function<void(NetworkAdapter&)> change) {
   NetworkAdapter lan = lanAdapter();
@@ -196,92 +150,72 @@ NetworkAdapter lanWith(std::function<void(NetworkAdapter&)> change) {
   return lan;
 }
 
+// What the program finds once the batch has ended, and what it then tells.
 TEST_P(Apply, TheAdapterIsReadBackOnceTheBatchHasEndedAndOnlyADifferenceIsTold) {
   using State = IPv4Address::State;
-  const std::vector<AfterBatch> rows = {
-      {0, {{lanWith([](auto& a) { a.name = "lan"; })}}, {}},
-      {0,
-       {{lanWith([](auto& a) { a.addresses[0].address = "10.0.0.6"; })}},
-       {{"VERIFYNOTSET", "IP", "10.0.0.5/24"}}},
-      {0,
-       {{lanWith([](auto& a) { a.addresses[0].prefixLength = 16; })}},
-       {{"VERIFYNOTSET", "IP", "10.0.0.5/24"}}},
-      {0,
-       {{lanWith([](auto& a) { a.addresses[0].state = State::Duplicate; })}},
-       {{"VERIFYDUPLICATE", "", "10.0.0.5"}}},
-      {0, {{lanWith([](auto& a) { a.addresses[0].state = State::Tentative; })}}, {}},
-      {0,
-       {{lanWith([](auto& a) {
-         a.gateways.clear();
-         a.dnsServers = {"10.0.0.3"};
-       })}},
-       {{"VERIFYNOTSET", "GATEWAY", "10.0.0.1"}, {"VERIFYNOTSET", "DNS", "10.0.0.2"}}},
-      {0, {{lanWith([](auto& a) { a.name = "Ethernet"; })}}, {{"VERIFYNOADAPTER", "", "LAN"}}},
-      {0, std::nullopt, {{"VERIFYUNCHECKED", "", ""}}},
-      {0, {{lanAdapter()}}, {{"VERIFYUNCHECKED", "", ""}}, false},
-      {1, {{lanAdapter()}}, {{"VERIFYNODHCP", "", ""}}},
-      {1,
-       {{lanWith([](auto& a) {
-         a.dhcp = true;
-         a.addresses.clear();
-       })}},
-       {}},
+  const std::string lineIP =
+      "\r\n- " + text("VERIFYNOTSET", {h.text("IP", GetParam()), "10.0.0.5/24"});
+  const struct {
+    int pick;  // 0: static 10.0.0.5/24 via 10.0.0.1, DNS 10.0.0.2; 1: DHCP
+    std::optional<Adapters> after;
+    std::string told;  // the lines after the first
+    bool ends = true;
+  } rows[] = {
+      {0, Adapters{lanWith([](auto& a) { a.name = "lan"; })}, ""},
+      {0, Adapters{lanWith([](auto& a) { a.addresses[0].state = State::Tentative; })}, ""},
+      {0, Adapters{lanWith([](auto& a) { a.addresses[0].address = "10.0.0.6"; })}, lineIP},
+      {0, Adapters{lanWith([](auto& a) { a.addresses[0].prefixLength = 16; })}, lineIP},
+      {0, Adapters{lanWith([](auto& a) { a.addresses[0].state = State::Duplicate; })},
+       "\r\n- " + text("VERIFYDUPLICATE", {"10.0.0.5"})},
+      {0, Adapters{lanWith([](auto& a) { a.gateways.clear(), a.dnsServers = {"10.0.0.3"}; })},
+       "\r\n- " + text("VERIFYNOTSET", {h.text("GATEWAY", GetParam()), "10.0.0.1"}) + "\r\n- " +
+           text("VERIFYNOTSET", {h.text("DNS", GetParam()), "10.0.0.2"})},
+      {0, Adapters{lanWith([](auto& a) { a.name = "Ethernet"; })},
+       "\r\n- " + text("VERIFYNOADAPTER", {"LAN"})},
+      {0, std::nullopt, "\r\n- " + text("VERIFYUNCHECKED")},
+      {0, Adapters{lanAdapter()}, "\r\n- " + text("VERIFYUNCHECKED"), false},
+      {1, Adapters{lanAdapter()}, "\r\n- " + text("VERIFYNODHCP")},
+      {1, Adapters{lanWith([](auto& a) { a.dhcp = true, a.addresses.clear(); })}, ""},
   };
   for (const auto& row : rows) {
     Harness x;
-    x.withProfile(profile({staticConn("Ufficio", "10.0.0.5"), dhcpConn("Casa")}, GetParam()));
-    x.start();
-    x.cmbConnessione.pick(row.connection);
-    if (!row.adapters) {
+    start(x);
+    x.cmbConnessione.pick(row.pick);
+    if (!row.after) {
       x.adapters.adapters.reset();  // unreadable before the batch too: it goes ahead all the same
     }
     x.cmdSetta.click();
-    const int steps = row.ends ? ApplyFlow::kPassiVerifica - 1 : ApplyFlow::kPassiEsecuzione;
-    x.batchRunner.runs = !row.ends;
-    x.adapters.adapters = row.adapters;
-    x.platform.wait(steps);
+    if (row.ends) {
+      x.batchEnds(row.after, ApplyFlow::kPassiVerifica - 1);
+    } else {
+      x.platform.wait(ApplyFlow::kPassiEsecuzione);
+    }
     EXPECT_TRUE(x.dialogs.boxes.empty()) << "told before the adapter had its time to settle";
     x.platform.wait(2);
-    std::vector<std::string> expected;
-    if (!row.told.empty()) {
-      std::string message = componi(x.text("NOTAPPLIED", GetParam()), {x.cmbConnessione.text()});
-      for (const Motivo& m : row.told) {
-        EXPECT_NE(x.boxTexts().at(0).find(m.valore), std::string::npos) << m.chiave;
-        message += "\r\n- " + componi(x.text(m.chiave, GetParam()),
-                                      m.campo.empty() ? std::vector<std::string>{m.valore}
-                                                      : std::vector<std::string>{
-                                                            x.text(m.campo, GetParam()), m.valore});
-      }
-      expected.push_back(message);
-    }
-    EXPECT_EQ(x.boxTexts(), expected) << row.connection << " " << row.told.size();
+    const std::string head = text("NOTAPPLIED", {x.cmbConnessione.text()});
+    EXPECT_EQ(x.boxTexts(), row.told.empty() ? std::vector<std::string>{}
+                                             : std::vector<std::string>{head + row.told});
     EXPECT_TRUE(x.platform.delays.empty());
   }
 }
 
 TEST_P(Apply, SettingsOffersTheMachinesAdaptersAndStoresThePlainNameTyped) {
-  start();
-  NetworkAdapter wifi{"Wi-Fi", false, true, {{"192.168.1.9", 24}}, {}, {}};
-  h.adapters.adapters->push_back(wifi);
-  h.cmdNuova.click();
-  h.txtIP.type("1.2.3.4");
-  h.dialogs.typed = {"  Wi-Fi  ", "", "   "};
-  h.cmdSettings.click();
+  start(h);
+  h.adapters.adapters->push_back({"Wi-Fi", false, true, {{"192.168.1.9", 24}}, {}, {}});
+  run(h, {newConnection("Hotel"), typeIn("  Wi-Fi  "), click(&H::cmdSettings)});
   ASSERT_EQ(h.dialogs.choices.size(), 2u);
   EXPECT_EQ(h.dialogs.choices[0].text + h.dialogs.choices[0].detail, "LAN10.0.0.5");
   EXPECT_EQ(h.dialogs.choices[1].text + h.dialogs.choices[1].detail, "Wi-FiDHCP");
-  EXPECT_EQ(h.dialogs.boxes[0].text, text("INSINTERFACE"));
-  EXPECT_EQ(h.dialogs.boxes[0].title, "Veltrano");
+  EXPECT_EQ(h.dialogs.boxes[0].text + h.dialogs.boxes[0].title, text("INSINTERFACE") + "Veltrano");
   EXPECT_EQ(h.dialogs.boxes[0].initialText, "LAN");
   const std::string stored = h.ini();
-  EXPECT_EQ(stored.substr(0, 7), "Wi-Fi\r\n");
-  h.cmdSettings.click();
+  EXPECT_EQ(stored, profile(kTwo, GetParam(), "Wi-Fi"));
+  run(h, {typeIn(""), click(&H::cmdSettings)});
   EXPECT_EQ(h.ini(), stored);
   EXPECT_EQ(h.dialogs.boxes[1].initialText, "Wi-Fi");
-  h.cmdSettings.click();
-  EXPECT_EQ(h.ini().substr(0, 2), "\r\n");
-  EXPECT_EQ(h.txtIP.value, "1.2.3.4");
-  EXPECT_TRUE(h.txtConnessione.visible);
+  run(h, {typeIn("   "), click(&H::cmdSettings)});
+  EXPECT_EQ(h.ini(), profile(kTwo, GetParam(), ""));
+  EXPECT_EQ(h.screen(), "new:Hotel | no 10.1.1.1    | no (NO PROXY) (NO PROXY) | NV");
 }
 
 }  // namespace
