@@ -37,8 +37,9 @@ constexpr int kTwipsPerInch = 1440;
 constexpr int kClientWidthTwips = 9885;
 constexpr int kClientHeightTwips = 4395;
 
-// Every control, in creation order: the 21 controls of the focus order first, in that
-// order (creation order is tab order), then the labels, then the frames behind them all.
+// Every control in creation order, which is stacking order and tab order: each frame before
+// the controls it holds, each label just before its field, so that assistive technology
+// names a field by its label. Only fields and buttons take the focus.
 std::span<const ControlLayout> controlTable();
 
 int twipsToPixels(int twips, UINT dpi);

@@ -30,7 +30,8 @@ struct NativeClass {
 NativeClass nativeClassOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::Frame:
-      return {WC_BUTTONW, BS_GROUPBOX, 0};
+      // Painted after the controls beneath it, so a frame in front of them never hides them.
+      return {WC_BUTTONW, BS_GROUPBOX, WS_EX_TRANSPARENT};
     case ControlKind::Label:
       return {WC_STATICW, SS_LEFT, 0};
     case ControlKind::TextField:
@@ -65,12 +66,11 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 HWND createChild(HWND parent, HINSTANCE instance, const ControlLayout& entry) {
   const NativeClass native = nativeClassOf(entry.kind);
-  // Clipping siblings lets the labels, which reach under their fields, stay behind them.
-  const DWORD style = native.style | WS_CHILD | WS_CLIPSIBLINGS | (entry.visible ? WS_VISIBLE : 0);
+  const DWORD style = native.style | WS_CHILD | (entry.visible ? WS_VISIBLE : 0);
   const HWND child =
       CreateWindowExW(native.exStyle, native.name, entry.designText, style, 0, 0, 0, 0, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
-  // Creation order is both tab order and stacking order, frames at the very back.
+  // Creation order is both tab order and stacking order.
   SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   return child;
 }
