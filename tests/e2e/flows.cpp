@@ -1,0 +1,221 @@
+// veltrano_e2e: drives the real veltrano.exe under Wine through one flow of a user, then checks
+// what the user sees, velt2.ini, lastconnection.bat, what netsh received and the registry.
+// Expected texts come from the program's catalogue. CMake makes a test of each row of kFlows.
+//   veltrano_e2e FLOW PROGRAM   (PROGRAM: veltrano.exe, or the folder of an unpacked release)
+// Copied into the Wine prefix's system32 as netsh.exe, it records the arguments it is given.
+#include "driver.h"
+
+namespace e2e {
+
+namespace {
+
+const Row kUfficio{"Ufficio",      "NO", "192.168.10.25",     "255.255.255.0", "192.168.10.1",
+                   "192.168.10.2", "SI", "proxy.example.org", "8080"};
+const Row kUniversita{"Università", "SI", "DHCP",     "DHCP",    "DHCP",
+                      "DHCP",       "NO", "NO PROXY", "NO PROXY"};
+const Row kLaboratorio{"Laboratorio", "NO", "10.0.0.5", "255.0.0.0", "10.0.0.1",
+                       "10.0.0.2",    "NO", "NO PROXY", "NO PROXY"};
+const std::vector<Row> kRows{kUfficio, kUniversita, kLaboratorio};
+const std::string kAdapter = "Rete locale";
+
+// The text fields of a connection (their IDs in control_ids.h) and the values they show.
+const std::pair<int, std::string Row::*> kFields[] = {
+    {ids::txtIP, &Row::ip},   {ids::txtMask, &Row::mask},   {ids::txtGateway, &Row::gateway},
+    {ids::txtDNS, &Row::dns}, {ids::txtProxy, &Row::proxy}, {ids::txtProxyPort, &Row::proxyPort}};
+
+void expectShown(Session& s, const Row& r, const std::string& language = "IT") {
+  same("cmbConnessione", r.nome, s.text(ids::cmbConnessione));
+  same("cmbDHCP", msg(r.dhcp, language), s.text(ids::cmbDHCP));
+  same("cmbUseProxy", msg(r.useProxy, language), s.text(ids::cmbUseProxy));
+  for (const auto& [id, value] : kFields) {
+    same("field " + std::to_string(id), r.*value, s.text(id));
+  }
+}
+
+// Types a static connection with a proxy as a user would, the yes/no lists first.
+void enter(Session& s, const Row& r) {
+  s.pick(ids::cmbDHCP, 1);
+  s.pick(ids::cmbUseProxy, 0);
+  for (const auto& [id, value] : kFields) {
+    s.type(id, r.*value);
+  }
+}
+
+void startBrowseSwitchAndRestart(const fs::path& exe) {
+  Session s(exe, profile(kAdapter, "IT", kRows));
+  same("cmdSetta", msg("SETTA", "IT"), s.text(ids::cmdSetta));
+  check(s.count(ids::cmbConnessione) == 3, "cmbConnessione should hold 3 entries");
+  expectShown(s, kUfficio);
+  s.pick(ids::cmbConnessione, 1);
+  expectShown(s, kUniversita);
+  s.click(ids::cmdLingua);
+  expectShown(s, kUniversita, "IN");
+  same("velt2.ini", profile(kAdapter, "IN", kRows), s.read("velt2.ini"));
+  s.quit();
+  s.start();
+  same("cmdSetta after a restart", msg("SETTA", "IN"), s.text(ids::cmdSetta));
+}
+
+void startWithoutTheFile(const fs::path& exe) {
+  Session s(exe, std::nullopt);
+  s.ask(0, msg("NOINIFILE", "IT"), IDOK);
+  s.waitForExit();
+  check(!fs::exists(s.folder / "velt2.ini"), "the program created velt2.ini");
+}
+
+void newAndEditedAreSaved(const fs::path& exe) {
+  const Row added{"Palestra",   "NO", "172.16.5.10",    "255.255.0.0", "172.16.0.1",
+                  "172.16.0.2", "SI", "proxy.gym.test", "3128"};
+  const Row edited{"Laboratorio", "NO", "10.0.0.5",       "255.0.0.0", "10.0.0.1",
+                   "10.0.0.3",    "SI", "proxy.lab.test", "8080"};
+  Session s(exe, profile(kAdapter, "IT", kRows));
+  s.click(ids::cmdNuova);
+  s.type(ids::txtConnessione, added.nome);
+  enter(s, added);
+  s.click(ids::cmdSalva);
+  expectShown(s, added);
+  s.pick(ids::cmbConnessione, 2);
+  enter(s, edited);
+  s.ask(ids::cmdSalva, msg("SURETOSAVE", "IT"), IDYES);
+  same("velt2.ini", profile(kAdapter, "IT", {kUfficio, kUniversita, edited, added}, true),
+       s.read("velt2.ini"));
+}
+
+void renameAndDelete(const fs::path& exe) {
+  Row renamed = kUfficio;
+  renamed.nome = "Sede";
+  Session s(exe, profile(kAdapter, "IT", kRows));
+  s.ask(ids::cmdRinomina, msg("INSRENAME", "IT") + " " + kUfficio.nome, IDOK, renamed.nome);
+  same("cmbConnessione", renamed.nome, s.text(ids::cmbConnessione));
+  s.pick(ids::cmbConnessione, 1);
+  s.ask(ids::cmdElimina, msg("SURETODEL", "IT"), IDYES);
+  check(s.count(ids::cmbConnessione) == 2, "cmbConnessione should hold 2 entries");
+  same("velt2.ini", profile(kAdapter, "IT", {renamed, kLaboratorio}, true), s.read("velt2.ini"));
+}
+
+void adapterSetting(const fs::path& exe) {
+  Session s(exe, profile(kAdapter, "IT", kRows));
+  same("adapter shown", kAdapter,
+       s.ask(ids::cmdSettings, msg("INSINTERFACE", "IT"), IDOK, "  Wi-Fi 2  "));
+  same("velt2.ini", profile("Wi-Fi 2", "IT", kRows), s.read("velt2.ini"));
+}
+
+// Applies a connection to an adapter of this machine, the proxy values preset to ones that no
+// apply writes.
+void apply(const fs::path& exe, std::size_t index) {
+  const Row& row = kRows[index];
+  const std::string adapter = machineAdapter();
+  const std::string kept = std::string("kept.test:1") + '\0';
+  RegSetKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyEnable", REG_DWORD, "\2\0\0\0", 4);
+  RegSetKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyServer", REG_SZ, kept.data(),
+                  static_cast<DWORD>(kept.size()));
+  fs::remove(netshRecord());
+  Session s(exe, profile(adapter, "IT", kRows));
+  s.pick(ids::cmbConnessione, static_cast<int>(index));
+  s.click(ids::cmdSetta);
+
+  const bool dhcp = row.dhcp == "SI";
+  const std::pair<std::string, std::string> netshLines[] = {
+      {"address", dhcp ? " dhcp" : " static " + row.ip + " " + row.mask + " " + row.gateway + " 1"},
+      {"dns", dhcp ? " dhcp" : " static " + row.dns}};
+  std::string batch = "rem setting connessione " + row.nome + "\r\n";
+  std::string calls;
+  for (auto [verb, tail] : netshLines) {
+    batch += "netsh interface ip set " + verb + " \"" + adapter + "\"" + tail + "\r\n";
+    std::replace(tail.begin(), tail.end(), ' ', '|');
+    calls += "interface|ip|set|" + verb + "|" + adapter + tail + "\r\n";
+  }
+  same("what netsh received", calls, netshCalls(2));
+  same("lastconnection.bat", inCodePage(850, batch), s.read("lastconnection.bat"));
+  const bool proxy = row.useProxy == "SI";
+  same("ProxyEnable", std::string(proxy ? "\1\0\0\0" : "\0\0\0\0", 4),
+       internetSetting("ProxyEnable"));
+  same("ProxyServer", proxy ? row.proxy + ":" + row.proxyPort + '\0' : kept,
+       internetSetting("ProxyServer"));
+}
+
+// Beside the exe under test stand help files titled with their own names, so the viewer's
+// caption tells which one opened.
+void helpAndAbout(const fs::path& exe) {
+  Session s(exe, profile(kAdapter, "IT", kRows));
+  s.ask(ids::cmdInfo, msg("ABOUT", "IT"), IDOK);
+  s.click(ids::cmdAiuto);
+  // Wine's viewer shows one help file at a time.
+  PostMessageW(s.waitFor(nullptr, msg("HELPFILENAME", "IT")), WM_CLOSE, 0, 0);
+  s.click(ids::cmdLingua);
+  s.click(ids::cmdAiuto);
+  s.waitFor(nullptr, msg("HELPFILENAME", "IN"));
+}
+
+void lockedWhileSaving(const fs::path& exe) {
+  Session s(exe, profile(kAdapter, "IT", kRows));
+  s.window();
+  const HANDLE holder = CreateFileW((s.folder / "velt2.ini").c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  check(holder != INVALID_HANDLE_VALUE, "the driver cannot hold velt2.ini");
+  s.ask(ids::cmdLingua, msg("NOINIFILE", "IN"), IDOK);
+  s.waitForExit();
+  CloseHandle(holder);
+  same("velt2.ini", profile(kAdapter, "IT", kRows), s.read("velt2.ini"));
+  check(!fs::exists(s.folder / "velt2.ini.tmp"), "velt2.ini.tmp was left beside velt2.ini");
+}
+
+// Runs veltrano.exe where the release archive put it: at its top, or in the folder it holds.
+void release(const fs::path& program) {
+  fs::path exe;
+  const fs::path top = fs::is_directory(program) ? program : program.parent_path();
+  for (const auto& entry : fs::recursive_directory_iterator(top)) {
+    exe = entry.path().filename() == "veltrano.exe" ? entry.path() : exe;
+  }
+  Session s(exe, std::nullopt, true);
+  same("cmdSetta", msg("SETTA", "IT"), s.text(ids::cmdSetta));
+  check(s.count(ids::cmbConnessione) == 0, "cmbConnessione should hold 0 entries");
+  s.click(ids::cmdAiuto);
+  s.waitFor(L"HH Parent");
+}
+
+using Flow = void (*)(const fs::path& program);
+
+// One row a flow; CMake reads the names from here.
+const std::pair<const char*, Flow> kFlows[] = {
+    {"starts_browses_switches_language_and_restarts", startBrowseSwitchAndRestart},
+    {"without_the_file_reports_in_italian_and_ends", startWithoutTheFile},
+    {"new_and_edited_connections_are_saved_and_shown", newAndEditedAreSaved},
+    {"rename_and_delete_rewrite_the_file", renameAndDelete},
+    {"adapter_setting_stores_the_trimmed_name", adapterSetting},
+    {"applying_dhcp_runs_netsh_and_turns_the_proxy_off", [](const fs::path& e) { apply(e, 1); }},
+    {"applying_static_with_proxy_runs_netsh_and_sets_it", [](const fs::path& e) { apply(e, 0); }},
+    {"help_and_about_follow_the_language", helpAndAbout},
+    {"file_locked_while_saving_is_reported_and_kept", lockedWhileSaving},
+    {"unzipped_release_starts_in_italian_and_opens_the_italian_help", release},
+};
+
+}  // namespace
+
+}  // namespace e2e
+
+int wmain(int argc, wchar_t** argv) {
+  if (_wcsicmp(e2e::fs::path(argv[0]).stem().c_str(), L"netsh") == 0) {
+    std::ofstream record(e2e::netshRecord(), std::ios::binary | std::ios::app);
+    for (int i = 1; i < argc; ++i) {
+      record << (i > 1 ? "|" : "") << e2e::narrow(argv[i]);
+    }
+    return (record << "\r\n") ? 0 : 1;
+  }
+  const std::string wanted = argc < 3 ? "" : e2e::narrow(argv[1]);
+  const auto* flow = std::find_if(std::begin(e2e::kFlows), std::end(e2e::kFlows),
+                                  [&](const auto& row) { return wanted == row.first; });
+  // The expected bytes are an Italian Windows's: scripts/e2e.sh gives Wine LC_ALL=it_IT.UTF-8.
+  if (flow == std::end(e2e::kFlows) || GetACP() != 1252 || GetOEMCP() != 850) {
+    std::printf("usage: veltrano_e2e FLOW PROGRAM, under Wine with code pages 1252 and 850\n");
+    return 2;
+  }
+  try {
+    // CTest hands over Linux paths, which Wine shows on drive Z:.
+    flow->second(argv[2][0] == L'/' ? L"Z:" + std::wstring(argv[2]) : argv[2]);
+  } catch (const std::exception& error) {
+    std::printf("FAIL %s: %s\n", flow->first, error.what());
+    return 1;
+  }
+  return 0;
+}
