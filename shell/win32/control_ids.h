@@ -40,7 +40,8 @@ constexpr int lblProxy = 1109;
 constexpr int lblProxyPort = 1110;
 constexpr int frmComandi = 1111;
 
-// The input box's edit field.
+// The input box's edit field, or its editable drop-down list when it offers choices.
 constexpr int inputBoxEdit = 1201;
+constexpr int inputBoxList = 1202;
 
 }  // namespace veltrano::ids

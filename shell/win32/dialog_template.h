@@ -9,7 +9,12 @@
 namespace veltrano::win32 {
 
 // Predefined control classes of a dialog item, by their atoms.
-enum class DialogItemClass : WORD { Button = 0x0080, Edit = 0x0081, Static = 0x0082 };
+enum class DialogItemClass : WORD {
+  Button = 0x0080,
+  Edit = 0x0081,
+  Static = 0x0082,
+  ComboBox = 0x0085
+};
 
 struct DialogUnits {
   short x;

@@ -18,8 +18,15 @@ std::string Win32Dialogs::inputBox(const std::string& prompt, const std::string&
 
 std::string Win32Dialogs::inputBoxWithList(const std::string& prompt, const std::string& title,
                                            const std::string& initialText,
-                                           const std::vector<ListChoice>& /*choices*/) {
-  return inputBox(prompt, title, initialText);
+                                           const std::vector<ListChoice>& choices) {
+  std::vector<InputBoxChoice> entries;
+  entries.reserve(choices.size());
+  for (const ListChoice& choice : choices) {
+    entries.push_back({widen(choice.text), widen(choice.detail)});
+  }
+  const std::wstring typed = runInputBoxWithList(
+      instance_, owner_, {widen(prompt), widen(title), widen(initialText)}, entries);
+  return narrow(typed);
 }
 
 }  // namespace veltrano::win32

@@ -1,4 +1,5 @@
-// The two modal dialogs of the window logic: MessageBoxW and a small input box.
+// The modal dialogs of the window logic: MessageBoxW and a small input box, with or without
+// a drop-down list.
 #pragma once
 
 #include <windows.h>
