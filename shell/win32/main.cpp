@@ -1,5 +1,6 @@
 // veltrano.exe: creates the Win32 services and the main window, hands them to the window
-// logic and runs the message loop until the window closes.
+// logic and runs the message loop until the window closes; with arguments, runs their
+// command without the window.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -9,12 +10,14 @@
 #include "shell/win32/control_ids.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/message_loop.h"
+#include "shell/win32/program_arguments.h"
 #include "shell/win32/win32_batch_runner.h"
 #include "shell/win32/win32_dialogs.h"
 #include "shell/win32/win32_file_system.h"
 #include "shell/win32/win32_network_adapters.h"
 #include "shell/win32/win32_platform.h"
 #include "shell/win32/win32_registry.h"
+#include "shell/win32/windowless_command.h"
 
 namespace {
 
@@ -65,12 +68,8 @@ void initCommonControls() {
   InitCommonControlsEx(&classes);
 }
 
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
-                    int showCommand) {
+int runWindow(HINSTANCE instance, int showCommand) {
   namespace win32 = veltrano::win32;
-  initCommonControls();
   AppWindow window(instance);
   if (window.hwnd() == nullptr) {
     return 1;
@@ -88,4 +87,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   form.Form_Load();
   window.show(showCommand);
   return win32::runMessageLoop(window.hwnd(), window.toolTips());
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR arguments, int showCommand) {
+  // DLLs loaded later come from the system folder only, never from beside the program.
+  SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  initCommonControls();
+  const veltrano::CommandLine command = veltrano::win32::commandOf(arguments);
+  if (command.kind != veltrano::CommandLine::Kind::Window) {
+    return veltrano::win32::runWindowlessCommand(instance, command);
+  }
+  return runWindow(instance, showCommand);
 }
