@@ -17,13 +17,12 @@ std::size_t characterCount(const std::string& utf8) {
   }));
 }
 
-char foldCase(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return foldCase(x) == foldCase(y); });
+// Windows compares adapter names without regard to the case of their letters.
+std::string foldCase(std::string name) {
+  std::transform(name.begin(), name.end(), name.begin(), [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  });
+  return name;
 }
 
 std::optional<Motivo> checkAddresses(const ApplyRequest& request) {
@@ -65,9 +64,10 @@ std::optional<Motivo> checkRequest(const ApplyRequest& request) {
 
 const NetworkAdapter* findAdapter(const std::vector<NetworkAdapter>& adapters,
                                   const std::string& name) {
+  const std::string folded = foldCase(name);
   const auto found =
       std::find_if(adapters.begin(), adapters.end(),
-                   [&name](const NetworkAdapter& a) { return sameName(a.name, name); });
+                   [&folded](const NetworkAdapter& a) { return foldCase(a.name) == folded; });
   return found == adapters.end() ? nullptr : &*found;
 }
 

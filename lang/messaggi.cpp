@@ -217,8 +217,7 @@ std::string cerca(const Catalogo::Tabella& tabella, const std::string& chiave,
 std::string componi(const std::string& testo, const std::vector<std::string>& argomenti) {
   std::string out;
   for (std::size_t pos = 0; pos < testo.size(); ++pos) {
-    const bool segnaposto = testo[pos] == '%' && pos + 1 < testo.size() && testo[pos + 1] >= '1' &&
-                            testo[pos + 1] <= '9';
+    const bool segnaposto = testo[pos] == '%' && testo[pos + 1] >= '1' && testo[pos + 1] <= '9';
     const auto indice = segnaposto ? static_cast<std::size_t>(testo[pos + 1] - '1') : 0;
     if (segnaposto && indice < argomenti.size()) {
       out += argomenti[indice];

@@ -178,14 +178,8 @@ class SingleByteCodec final : public TextCodec {
 
  private:
   // Only the exact character: a lookalike would silently change what the user typed.
+  // Called for the characters past ASCII only.
   std::optional<std::uint8_t> encode(char32_t cp) const {
-    if (cp < 0x80) {
-      return static_cast<std::uint8_t>(cp);
-    }
-    // Windows-1252 keeps most Latin-1 letters at their own code points: look there first.
-    if (cp < 0x100 && char32_t{upper_[cp - 0x80]} == cp) {
-      return static_cast<std::uint8_t>(cp);
-    }
     for (std::size_t i = 0; i < upper_.size(); ++i) {
       if (char32_t{upper_[i]} == cp) {
         return static_cast<std::uint8_t>(0x80 + i);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 
 namespace veltrano::fake {
@@ -116,6 +117,7 @@ class BothLanguagesAlike : public ::testing::Environment {
       const std::string it = catalogo.getMessaggio(key, "IT");
       const std::string en = catalogo.getMessaggio(key, "IN");
       EXPECT_EQ(shape(it), shape(en)) << key;
+      EXPECT_TRUE(it == en || (readsAs(it, "IT") && readsAs(en, "IN"))) << key;
       for (const std::string& text : {it, en}) {
         EXPECT_TRUE(!text.empty() && text.front() != ' ' && text.back() != ' ') << key;
         EXPECT_TRUE(key == "NOERR" || (text != catalogo.getMessaggio("NOERR", "IT") &&
@@ -127,11 +129,37 @@ class BothLanguagesAlike : public ::testing::Environment {
 };
 const auto* const kBothLanguagesAlike = ::testing::AddGlobalTestEnvironment(new BothLanguagesAlike);
 
+// Words of one language only, none of them in the other.
+const char* const kOnlyItalian =
+    " il la del della di non inserire connessione connessioni nome indirizzo impostata stata "
+    "caratteri rete interfaccia impostazioni una usare porta nuova modifiche lingua imposta esci "
+    "corrente annulla aiuto testo sicuri selezionare scegliere rinomina pulsante elimina comandi ";
+const char* const kOnlyEnglish =
+    " the not of to is was insert connection connections name address set characters network "
+    "interface settings use port new changes language current undo text sure select choose "
+    "rename button delete commands quit save with and this ";
+
 std::string yesNo(const FakeControl& list) {
   return list.listIndex() == 0 ? "yes" : list.listIndex() == 1 ? "no" : "-";
 }
 
 }  // namespace
+
+bool readsAs(const std::string& text, const std::string& lingua) {
+  std::string word;
+  for (const char c : text + " ") {
+    if (std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80) {
+      word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    } else if (!word.empty()) {
+      if (std::string(lingua == "IT" ? kOnlyEnglish : kOnlyItalian).find(" " + word + " ") !=
+          std::string::npos) {
+        return false;
+      }
+      word.clear();
+    }
+  }
+  return true;
+}
 
 std::string Harness::text(const std::string& chiave, const std::string& lingua) const {
   keysAsked().insert(chiave);

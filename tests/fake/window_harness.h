@@ -73,6 +73,10 @@ class Harness {
   std::unique_ptr<frmMain> form;
 };
 
+// True unless the text holds a word only the other language uses ("IT" or "IN"): a text that
+// went to the wrong language is caught without repeating it.
+bool readsAs(const std::string& text, const std::string& lingua);
+
 // What a user does, as steps a table can hold.
 using Step = std::function<void(Harness&)>;
 using Control = FakeControl Harness::*;

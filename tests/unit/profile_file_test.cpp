@@ -34,6 +34,7 @@ TEST(ProfileFile, ReadsWhatItCanAndWritesEveryLineBackInItsForm) {
        "L\r\n\r\nIT\r\n1\r\n" + nine("A")},
       {"L\r\n\r\nIT\r\n1\r\n" + nine("  "), "L\r\n\r\nIT\r\n1\r\n" + nine("")},
       {"L\r\n\r\nIT\r\n1\r\n" + nine(everyByte), "L\r\n\r\nIT\r\n1\r\n" + nine(everyByte)},
+      {"\xF0L\r\n\r\nIT\r\n0\r\n", "\xF0L\r\n\r\nIT\r\n0\r\n"},
       {"L\r\n\r\nIT\r\n2\r\n" + nine("A"), std::nullopt},
       {"L\r\n\r\nIT\r\n", std::nullopt},
       {"L\r\n\r\nIT", std::nullopt},

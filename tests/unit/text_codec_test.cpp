@@ -50,8 +50,9 @@ TEST(TextCodec, ATextIsEncodedExactlyWhenGlibcCanAndUTF8IsCheckedAsGlibcDoes) {
   for (int i = 0; i < 20000; ++i) {
     std::string bytes(1 + random() % 6, '\0');
     for (char& c : bytes) {
-      const unsigned pool[] = {0x41, 0x80, 0xA0, 0xC3, 0xCE, 0xE2, 0xED, 0xF0, 0xF4, 0xF8, 0xBF};
-      c = static_cast<char>(pool[random() % 11] + (random() % 4 == 0 ? random() % 64 : 0));
+      const unsigned pool[] = {0x41, 0x80, 0xA0, 0xC3, 0xCE, 0xE0, 0xE2, 0xED, 0xF0, 0xF4, 0xBF};
+      c = static_cast<char>(pool[random() % std::size(pool)] +
+                            (random() % 4 == 0 ? random() % 64 : 0));
     }
     const bool wellFormed = iconvert("UTF-8", "UTF-32LE", bytes).has_value();
     EXPECT_EQ(isWellFormedUtf8(bytes), wellFormed);

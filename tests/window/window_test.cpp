@@ -124,6 +124,11 @@ void expectLabelledIn(Harness& x, const std::string& lingua) {
     tips.insert(f->toolTip);
   }
   EXPECT_EQ(captions.size() + labels.size() + tips.size(), 11u + 9u + 21u) << lingua;
+  for (const auto& all : {captions, labels, tips}) {
+    for (const std::string& text : all) {
+      EXPECT_TRUE(readsAs(text, lingua)) << text;
+    }
+  }
   for (const std::string& text : missing) {
     EXPECT_EQ(labels.count(text) + tips.count(text) + captions.count(text), text.empty()) << lingua;
   }
