@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # The release archive as a user meets it: made by CPack from the built tree, it holds exactly
-# the six files, unzips into an empty folder, and there veltrano.exe starts in Italian with an
-# empty list and opens the Italian help beside it (checked by the end-to-end driver's case
-# unzipped_release_starts_in_italian_and_opens_the_italian_help, which needs Wine and an X
-# display: run it through scripts/e2e.sh).
+# one folder with the six files, unzips into an empty folder, and there veltrano.exe starts in
+# Italian with an empty list and opens the Italian help beside it (checked by the end-to-end
+# driver's case unzipped_release_starts_in_italian_and_opens_the_italian_help, which needs
+# Wine and an X display: run it through scripts/e2e.sh).
 #
-#   check-release.sh BUILD_DIR ARCHIVE_NAME CPACK 7Z E2E_DRIVER
+#   check-release.sh BUILD_DIR ARCHIVE_NAME FOLDER CPACK 7Z E2E_DRIVER
 set -euo pipefail
 
-build=${1:?usage: check-release.sh BUILD_DIR ARCHIVE_NAME CPACK 7Z E2E_DRIVER}
+build=${1:?usage: check-release.sh BUILD_DIR ARCHIVE_NAME FOLDER CPACK 7Z E2E_DRIVER}
 archive_name=${2:?archive name missing}
-cpack=${3:?cpack missing}
-seven_zip=${4:?7z missing}
-driver=${5:?end-to-end driver missing}
+top=${3:?folder name missing}
+cpack=${4:?cpack missing}
+seven_zip=${5:?7z missing}
+driver=${6:?end-to-end driver missing}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 release_case=unzipped_release_starts_in_italian_and_opens_the_italian_help
 
@@ -37,15 +38,15 @@ if [[ ! -f $archive ]]; then
   exit 1
 fi
 
-# Flat, so that the program and its files land in the folder the user unzips into.
-expected=$(printf '%s\n' LICENSE README.md velt2.ini velteng.chm veltita.chm veltrano.exe)
+# One folder, so that unzipping never scatters files; the developers' README.md stays out.
+expected=$(printf "$top/%s\n" LICENSE README.txt velt2.ini velteng.chm veltita.chm veltrano.exe)
 actual=$(unzip -Z1 "$archive" | sort)
 [[ $actual == "$expected" ]] ||
   fail "$archive_name holds"$'\n'"$actual"$'\n'"instead of"$'\n'"$expected"
 
-folder="$work/unzipped"
-mkdir "$folder"
-unzip -q "$archive" -d "$folder"
+mkdir "$work/unzipped"
+unzip -q "$archive" -d "$work/unzipped"
+folder="$work/unzipped/$top"
 
 [[ $(od -An -c "$folder/velt2.ini" | tr -s ' \n' ' ') == ' \r \n \r \n I T \r \n 0 \r \n ' ]] ||
   fail "velt2.ini is not the four-line starter profile (empty, empty, IT, 0, CR LF)"
@@ -53,6 +54,16 @@ if ! grep -q '^MIT License' "$folder/LICENSE" || ! grep -q 'The Veltrano develop
   fail "LICENSE is not the MIT licence of the Veltrano developers"
 fi
 [[ $(head -c 2 "$folder/veltrano.exe") == MZ ]] || fail "veltrano.exe is not a Windows program"
+# Notepad shows the user readme right: UTF-8 with a byte order mark, every line ending CR LF.
+readme="$folder/README.txt"
+lines=$(wc -l <"$readme")
+if [[ $(head -c 3 "$readme" | od -An -tx1 | tr -d ' \n') != efbbbf ]] || ((lines == 0)) ||
+  [[ $(grep -c $'\r$' "$readme") != "$lines" || $(tr -cd '\r' <"$readme" | wc -c) != "$lines" ]]; then
+  fail "README.txt is not UTF-8 text with a byte order mark and CR LF line ends"
+fi
+for needed in ITALIANO ENGLISH velt2.ini /apply /quiet '/?' Impostazioni Settings; do
+  grep -qF -- "$needed" "$readme" || fail "README.txt does not mention $needed"
+done
 bash "$here/../help/check-chm.sh" "$folder" "$seven_zip" || fail "the packed help files are wrong"
 
 # The program runs in the unzipped folder itself: nothing is copied or added.
