@@ -69,9 +69,7 @@ inline std::string msg(const std::string& key, const std::string& language) {
 }
 
 // The bytes of a text in a code page; empty when a character has none (a fault of the flow).
-inline std::string inCodePage(UINT codePage, const std::string& utf8) {
-  return veltrano::win32::CodePageCodec(codePage).fromUtf8(utf8).value_or("");
-}
+using CodePage = veltrano::win32::CodePageCodec;
 
 // velt2.ini's bytes, the count line as a user wrote it or as the program rewrites it.
 inline std::string profile(const std::string& adapter, const std::string& language,
@@ -81,7 +79,7 @@ inline std::string profile(const std::string& adapter, const std::string& langua
   for (const Row& row : rows) {
     file.connessioni.inserisciConnessione(row);
   }
-  return inCodePage(1252, veltrano::scriviProfilo(file).value_or(""));
+  return CodePage(1252).fromUtf8(veltrano::scriviProfilo(file).value_or("")).value_or("");
 }
 
 constexpr const char* kInternetSettings =
@@ -186,9 +184,8 @@ class Session {
   }
   HWND waitFor(const wchar_t* kind, const std::string& caption = {}) const {
     const HWND found = poll([&] { return find(kind, widen(caption)); });
-    const HWND box = found ? nullptr : find(L"#32770");
-    check(found != nullptr, "no window " + narrow(kind ? kind : L"") + " [" + caption +
-                                "] appeared" + (box ? "; a box shows [" + boxText(box) + "]" : ""));
+    check(found != nullptr,
+          "no " + narrow(kind ? kind : L"") + " window [" + caption + "] appeared");
     return found;
   }
   HWND window() { return window_ = window_ ? window_ : waitFor(L"VeltranoMain"); }
