@@ -160,9 +160,15 @@ TEST_P(Apply, TheAdapterIsReadBackOnceTheBatchHasEndedAndOnlyADifferenceIsTold) 
     std::optional<Adapters> after;
     std::string told;  // the lines after the first
     bool ends = true;
+    std::vector<Step> edit = {};
   } rows[] = {
       {0, Adapters{lanWith([](auto& a) { a.name = "lan"; })}, ""},
       {0, Adapters{lanWith([](auto& a) { a.addresses[0].state = State::Tentative; })}, ""},
+      {0,
+       Adapters{lanWith([](auto& a) { a.gateways.clear(), a.dnsServers.clear(); })},
+       "",
+       true,
+       {type(&H::txtGateway, ""), type(&H::txtDNS, "")}},
       {0, Adapters{lanWith([](auto& a) { a.addresses[0].address = "10.0.0.6"; })}, lineIP},
       {0, Adapters{lanWith([](auto& a) { a.addresses[0].prefixLength = 16; })}, lineIP},
       {0, Adapters{lanWith([](auto& a) { a.addresses[0].state = State::Duplicate; })},
@@ -181,6 +187,7 @@ TEST_P(Apply, TheAdapterIsReadBackOnceTheBatchHasEndedAndOnlyADifferenceIsTold) 
     Harness x;
     start(x);
     x.cmbConnessione.pick(row.pick);
+    run(x, row.edit);
     if (!row.after) {
       x.adapters.adapters.reset();  // unreadable before the batch too: it goes ahead all the same
     }

@@ -42,9 +42,9 @@ TEST(CommandLine, ExitCodesAndBoxes) {
   };
   for (const Row& row : rows) {
     Harness h;
-    const std::string file =
-        profile({staticConn("Ufficio", "10.0.0.5"), dhcpConn("Casa"), staticConn("Errata", "abc")},
-                row.lingua);
+    const std::string file = profile({staticConn("Ufficio", "10.0.0.5"),
+                                      proxyConn("Casa", "px", "80"), staticConn("Errata", "abc")},
+                                     row.lingua);
     if (row.withFile) {
       h.withProfile(file);
     }
@@ -72,6 +72,8 @@ TEST(CommandLine, ExitCodesAndBoxes) {
     EXPECT_EQ(h.files.writes, 0) << where;
     EXPECT_EQ(h.ini(), row.withFile ? file : "") << where;
     EXPECT_EQ(h.batchRunner.started.size(), row.starts ? 1u : 0u) << where;
+    const bool proxy = where.find("Casa") != std::string::npos;
+    EXPECT_EQ(h.registry.writes.size(), row.starts ? (proxy ? 3u : 1u) : 0u) << where;
   }
   EXPECT_EQ(parseCommandLine({}).kind, CommandLine::Kind::Window);
 }

@@ -1,9 +1,12 @@
-// Dotted IPv4 addresses and masks as netsh takes them.
+// The small pieces of applying: dotted IPv4 addresses and masks as netsh takes them, adapter
+// names as Windows compares them, the bytes of a REG_DWORD.
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "apply/apply_checks.h"
 #include "apply/ipv4_address.h"
+#include "apply/registry_writes.h"
 
 namespace veltrano {
 namespace {
@@ -47,6 +50,15 @@ TEST(IPv4Address, AMaskReadsAsItsPrefixLengthOnlyWhenItsOnesAreContiguous) {
   for (const char* text : {"0.0.0.0", "255.0.255.0", "255.255.255.1", "0.255.255.255", "x"}) {
     EXPECT_EQ(maskPrefixLength(text), std::nullopt) << text;
   }
+}
+
+TEST(ApplyPieces, AdapterNamesIgnoreCaseAndDwordsGoLeastSignificantByteFirst) {
+  const std::vector<NetworkAdapter> adapters = {{"Wi-Fi 2", false, false, {}, {}, {}},
+                                                {"ZAP az", false, false, {}, {}, {}}};
+  EXPECT_EQ(findAdapter(adapters, "zap AZ"), &adapters[1]);
+  EXPECT_EQ(findAdapter(adapters, "WI-FI 2"), &adapters[0]);
+  EXPECT_EQ(findAdapter(adapters, "Wi-Fi"), nullptr);
+  EXPECT_EQ(regDwordData(0x01020304), (std::vector<std::uint8_t>{4, 3, 2, 1}));
 }
 
 }  // namespace
