@@ -71,15 +71,18 @@ inline std::string msg(const std::string& key, const std::string& language) {
 // The bytes of a text in a code page; empty when a character has none (a fault of the flow).
 using CodePage = veltrano::win32::CodePageCodec;
 
-// velt2.ini's bytes, the count line as a user wrote it or as the program rewrites it.
+// velt2.ini's bytes, the count line as a user wrote it or as the program rewrites it, in the
+// ANSI code page or as Notepad saves UTF-8.
 inline std::string profile(const std::string& adapter, const std::string& language,
-                           const std::vector<Row>& rows, bool countRewritten = false) {
+                           const std::vector<Row>& rows, bool countRewritten = false,
+                           bool utf8 = false) {
   const auto count = countRewritten ? std::nullopt : std::optional(std::to_string(rows.size()));
   veltrano::Profilo file{adapter, "", language, count, {}};
   for (const Row& row : rows) {
     file.connessioni.inserisciConnessione(row);
   }
-  return CodePage(1252).fromUtf8(veltrano::scriviProfilo(file).value_or("")).value_or("");
+  const std::string text = veltrano::scriviProfilo(file).value_or("");
+  return utf8 ? "\xEF\xBB\xBF" + text : CodePage(1252).fromUtf8(text).value_or("");
 }
 
 constexpr const char* kInternetSettings =
@@ -112,23 +115,30 @@ inline std::string netshCalls(std::size_t wanted) {
   return calls;
 }
 
-inline std::string machineAdapter() {
-  const auto adapters = veltrano::win32::Win32NetworkAdapters().list();
-  const auto pickable =
-      veltrano::pickableAdapters(adapters.value_or(decltype(adapters)::value_type{}));
-  check(!pickable.empty(), "this machine shows no network adapter to apply a connection to");
-  return pickable.front()->name;
+// The first adapter of this machine a user can pick that has an IPv4 address (under Wine, a
+// Linux interface), as the system shows it now.
+inline veltrano::NetworkAdapter machineAdapter() {
+  const auto adapters = veltrano::win32::Win32NetworkAdapters().list().value_or(
+      std::vector<veltrano::NetworkAdapter>{});
+  for (const auto* adapter : veltrano::pickableAdapters(adapters)) {
+    if (!adapter->addresses.empty()) {
+      return *adapter;
+    }
+  }
+  throw std::runtime_error("this machine shows no network adapter with an IPv4 address");
 }
 
 class Session {
  public:
   const fs::path folder;
 
-  // Starts a copy of the exe's folder, on this velt2.ini when one is given; or, for an unpacked
-  // release, the exe where it stands.
-  Session(const fs::path& exe, const std::optional<std::string>& ini, bool inPlace = false)
+  // Starts a copy of the exe's folder, on this velt2.ini when one is given, with these
+  // arguments; or, for an unpacked release, the exe where it stands.
+  Session(const fs::path& exe, const std::optional<std::string>& ini, bool inPlace = false,
+          const std::wstring& arguments = {})
       : folder(inPlace ? exe.parent_path() : fs::temp_directory_path() / "veltrano-e2e"),
-        exe_(exe) {
+        exe_(exe),
+        arguments_(arguments) {
     if (!inPlace) {
       fs::remove_all(folder);
       fs::copy(exe.parent_path(), folder);
@@ -154,7 +164,8 @@ class Session {
     startup.cb = sizeof startup;
     CloseHandle(process_.hProcess);
     window_ = nullptr;
-    check(CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
+    std::wstring line = L"\"" + program.wstring() + L"\" " + arguments_;
+    check(CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                          folder.c_str(), &startup, &process_) != 0,
           "cannot start " + narrow(program.wstring()));
     CloseHandle(process_.hThread);
@@ -163,14 +174,22 @@ class Session {
     push(ids::cmdEsci);
     waitForExit();
   }
-  void waitForExit() const {
-    check(WaitForSingleObject(process_.hProcess, 15000) == WAIT_OBJECT_0, "veltrano.exe runs on");
+  // The exit code, once the program has ended; `windowless`: showing no window on the way.
+  DWORD waitForExit(bool windowless = false) const {
+    for (const ULONGLONG end = GetTickCount64() + 15000;
+         WaitForSingleObject(process_.hProcess, 20) == WAIT_TIMEOUT;) {
+      check(GetTickCount64() < end, "veltrano.exe runs on");
+      check(!windowless || !find(nullptr, {}, false), "veltrano.exe showed a window");
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
   }
 
   // A shown top-level window of the program, of this class (null: any) and caption (empty: any).
-  HWND find(const wchar_t* kind, const std::wstring& caption = {}) const {
+  HWND find(const wchar_t* kind, const std::wstring& caption = {}, bool mustRun = true) const {
     DWORD code = 0;
-    check(GetExitCodeProcess(process_.hProcess, &code) && code == STILL_ACTIVE,
+    check(!mustRun || (GetExitCodeProcess(process_.hProcess, &code) && code == STILL_ACTIVE),
           "veltrano.exe has ended, exit code " + std::to_string(code));
     const wchar_t* title = caption.empty() ? nullptr : caption.c_str();
     for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, kind, title)) != nullptr;) {
@@ -211,8 +230,9 @@ class Session {
   // Presses `button` (0: none), waits for the box it opens, which must show `text`, types into
   // its field when given and answers with `answer`. Gives what the field held before (empty for
   // a message box).
+  // With `fromList`, the text is picked from the field's drop-down list instead.
   std::string ask(int button, const std::string& text, int answer,
-                  const std::optional<std::string>& typed = std::nullopt) {
+                  const std::optional<std::string>& typed = std::nullopt, bool fromList = false) {
     push(button);
     const HWND box = waitFor(L"#32770");
     same("the box", text, boxText(box));
@@ -221,7 +241,12 @@ class Session {
     const std::string held = field ? textOf(field) : "";
     if (typed) {
       check(field != nullptr, "the box [" + text + "] has no input field");
-      sendTo(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(widen(*typed).c_str()));
+      const std::wstring typedWide = widen(*typed);
+      const auto wide = reinterpret_cast<LPARAM>(typedWide.c_str());
+      const LRESULT entry = fromList ? sendTo(field, CB_FINDSTRINGEXACT, WPARAM(-1), wide) : 0;
+      check(entry >= 0, "the box's list has no entry " + *typed);
+      sendTo(field, fromList ? CB_SETCURSEL : WM_SETTEXT, static_cast<WPARAM>(entry),
+             fromList ? 0 : wide);
     }
     check(GetDlgItem(box, answer) != nullptr,
           "the box [" + text + "] has no button " + std::to_string(answer));
@@ -252,6 +277,7 @@ class Session {
   }
 
   fs::path exe_;
+  std::wstring arguments_;
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };

@@ -102,13 +102,92 @@ void adapterSetting(const fs::path& exe) {
   same("adapter shown", kAdapter,
        s.ask(ids::cmdSettings, msg("INSINTERFACE", "IT"), IDOK, "  Wi-Fi 2  "));
   same("velt2.ini", profile("Wi-Fi 2", "IT", kRows), s.read("velt2.ini"));
+  const std::string adapter = machineAdapter().name;
+  s.ask(ids::cmdSettings, msg("INSINTERFACE", "IT"), IDOK, adapter, true);
+  same("velt2.ini after picking", profile(adapter, "IT", kRows), s.read("velt2.ini"));
+}
+
+// A static connection with the values the adapter has now: applying it changes nothing, so even
+// under Wine, whose netsh changes nothing, it is found as asked.
+Row asTheAdapterIs(const veltrano::NetworkAdapter& a) {
+  const auto bits =
+      a.addresses[0].prefixLength == 0 ? 0u : ~0u << (32 - a.addresses[0].prefixLength);
+  std::string mask;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    mask += std::to_string((bits >> shift) & 255u) + (shift > 0 ? "." : "");
+  }
+  const auto first = [](const std::vector<std::string>& all) { return all.empty() ? "" : all[0]; };
+  return {"Qui",
+          "NO",
+          a.addresses[0].address,
+          mask,
+          first(a.gateways),
+          first(a.dnsServers),
+          "NO",
+          "NO PROXY",
+          "NO PROXY"};
+}
+
+std::string notApplied(const Row& r) {
+  std::string text = veltrano::componi(msg("NOTAPPLIED", "IT"), {r.nome});
+  for (const auto& [label, value] :
+       {std::pair{"IP", r.ip + "/24"}, {"GATEWAY", r.gateway}, {"DNS", r.dns}}) {
+    text += "\r\n- " + veltrano::componi(msg("VERIFYNOTSET", "IT"), {msg(label, "IT"), value});
+  }
+  return text;
+}
+
+void unknownAdapterIsRefusedBeforeAnythingIsWritten(const fs::path& exe) {
+  fs::remove(netshRecord());
+  Session s(exe, profile("Nessuna", "IT", kRows));
+  std::string found;
+  for (const auto* a :
+       veltrano::pickableAdapters(*veltrano::win32::Win32NetworkAdapters().list())) {
+    found += (found.empty() ? "\"" : ", \"") + a->name + "\"";
+  }
+  s.ask(ids::cmdSetta, veltrano::componi(msg("UNKNOWNADAPTER", "IT"), {"Nessuna", found}), IDOK);
+  check(!fs::exists(s.folder / "lastconnection.bat") && !fs::exists(netshRecord()),
+        "the batch was written or run");
+}
+
+void applyIsSilentAsAskedAndTellsOtherwise(const fs::path& exe) {
+  const auto adapter = machineAdapter();
+  const Row here = asTheAdapterIs(adapter);
+  Session s(exe, profile(adapter.name, "IT", {here, kUfficio}));
+  s.click(ids::cmdSetta);
+  Sleep(7000);  // past the time the program gives an adapter to settle
+  check(s.find(L"#32770") == nullptr, "a box after an apply that left the adapter as asked");
+  s.pick(ids::cmbConnessione, 1);
+  s.ask(ids::cmdSetta, notApplied(kUfficio), IDOK);
+}
+
+void commandLineAppliesWithoutAWindow(const fs::path& exe) {
+  const auto adapter = machineAdapter();
+  const Row here = asTheAdapterIs(adapter);
+  const std::string ini = profile(adapter.name, "IT", {here, kUfficio});
+  for (const auto& [row, code] : {std::pair{here, 0ul}, {kUfficio, 1ul}}) {
+    Session s(exe, ini, false, L"/apply \"" + widen(row.nome) + L"\" /quiet");
+    check(s.waitForExit(true) == code,
+          "/apply " + row.nome + " should end with " + std::to_string(code));
+    check(s.read("lastconnection.bat").starts_with("rem setting connessione " + row.nome + "\r\n"),
+          "the batch of " + row.nome);
+    same("velt2.ini", ini, s.read("velt2.ini"));
+  }
+}
+
+void utf8ProfileStaysUtf8(const fs::path& exe) {
+  Session s(exe, profile(kAdapter, "IT", kRows, false, true));
+  s.pick(ids::cmbConnessione, 1);
+  expectShown(s, kUniversita);
+  s.click(ids::cmdLingua);
+  same("velt2.ini", profile(kAdapter, "IN", kRows, false, true), s.read("velt2.ini"));
 }
 
 // Applies a connection to an adapter of this machine, the proxy values preset to ones that no
 // apply writes.
 void apply(const fs::path& exe, std::size_t index) {
   const Row& row = kRows[index];
-  const std::string adapter = machineAdapter();
+  const std::string adapter = machineAdapter().name;
   const std::string kept = std::string("kept.test:1") + '\0';
   RegSetKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyEnable", REG_DWORD, "\2\0\0\0", 4);
   RegSetKeyValueA(HKEY_CURRENT_USER, kInternetSettings, "ProxyServer", REG_SZ, kept.data(),
@@ -185,7 +264,14 @@ const std::pair<const char*, Flow> kFlows[] = {
     {"without_the_file_reports_in_italian_and_ends", startWithoutTheFile},
     {"new_and_edited_connections_are_saved_and_shown", newAndEditedAreSaved},
     {"rename_and_delete_rewrite_the_file", renameAndDelete},
-    {"adapter_setting_stores_the_trimmed_name", adapterSetting},
+    {"adapter_setting_stores_the_trimmed_name_or_one_from_the_list", adapterSetting},
+    {"unknown_adapter_is_refused_before_anything_is_written",
+     unknownAdapterIsRefusedBeforeAnythingIsWritten},
+    {"apply_is_silent_when_the_adapter_is_as_asked_and_tells_otherwise",
+     applyIsSilentAsAskedAndTellsOtherwise},
+    {"command_line_applies_without_a_window_and_returns_the_verification",
+     commandLineAppliesWithoutAWindow},
+    {"utf8_profile_with_bom_stays_so_after_a_language_switch", utf8ProfileStaysUtf8},
     {"applying_dhcp_runs_netsh_and_turns_the_proxy_off", [](const fs::path& e) { apply(e, 1); }},
     {"applying_static_with_proxy_runs_netsh_and_sets_it", [](const fs::path& e) { apply(e, 0); }},
     {"help_and_about_follow_the_language", helpAndAbout},
