@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   const int connections = std::atoi(argv[1]);
   const auto bytes = veltrano::windows1252().fromUtf8(veltrano::bench::sampleProfile(connections));
   veltrano::StdFileSystem files;
-  if (connections < 0 || connections > 1000 || !bytes || !files.writeAll(argv[2], *bytes)) {
+  if (connections < 0 || connections > 1000 || !bytes || !files.replaceAll(argv[2], *bytes)) {
     std::fprintf(stderr, "cannot write %s\n", argv[2]);
     return 1;
   }

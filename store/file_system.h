@@ -16,8 +16,6 @@ class FileSystem {
   // and then take the old file's place in one step. On false the old file is unchanged and
   // nothing is left behind.
   virtual bool replaceAll(const std::string& path, std::string_view bytes) = 0;
-  // Creates or truncates the file and writes the bytes.
-  virtual bool writeAll(const std::string& path, std::string_view bytes) = 0;
 };
 
 }  // namespace veltrano

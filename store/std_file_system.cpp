@@ -65,8 +65,4 @@ bool StdFileSystem::replaceAll(const std::string& path, std::string_view bytes) 
   return true;
 }
 
-bool StdFileSystem::writeAll(const std::string& path, std::string_view bytes) {
-  return writeFile(toPath(path), bytes);
-}
-
 }  // namespace veltrano

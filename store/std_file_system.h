@@ -9,7 +9,6 @@ class StdFileSystem : public FileSystem {
  public:
   std::optional<std::string> readAll(const std::string& path) override;
   bool replaceAll(const std::string& path, std::string_view bytes) override;
-  bool writeAll(const std::string& path, std::string_view bytes) override;
 };
 
 }  // namespace veltrano

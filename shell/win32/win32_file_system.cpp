@@ -34,12 +34,12 @@ bool writeEverything(HANDLE file, std::string_view bytes) {
   return true;
 }
 
-bool writeNewFile(const std::wstring& path, std::string_view bytes, bool flush) {
+bool writeNewFile(const std::wstring& path, std::string_view bytes) {
   const KernelHandle file = openFile(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS);
   if (!file || !writeEverything(file.get(), bytes)) {
     return false;
   }
-  return !flush || FlushFileBuffers(file.get());
+  return FlushFileBuffers(file.get()) != FALSE;
 }
 
 // A temporary file left by a rewrite that was cut short (a crash, a power cut) must not block
@@ -92,15 +92,11 @@ bool Win32FileSystem::replaceAll(const std::string& path, std::string_view bytes
   const std::wstring target = widen(path);
   const std::wstring temporary = target + L".tmp";
   removeLeftover(temporary);
-  if (writeNewFile(temporary, bytes, true) && moveOver(temporary, target)) {
+  if (writeNewFile(temporary, bytes) && moveOver(temporary, target)) {
     return true;
   }
   DeleteFileW(temporary.c_str());
   return false;
-}
-
-bool Win32FileSystem::writeAll(const std::string& path, std::string_view bytes) {
-  return writeNewFile(widen(path), bytes, false);
 }
 
 }  // namespace veltrano::win32

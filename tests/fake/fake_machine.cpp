@@ -18,11 +18,6 @@ bool FakeFileSystem::replaceAll(const std::string& path, std::string_view bytes)
   return true;
 }
 
-bool FakeFileSystem::writeAll(const std::string& path, std::string_view bytes) {
-  ADD_FAILURE() << "the program writes " << path << " without replacing it whole";
-  return replaceAll(path, bytes);
-}
-
 WriteResult FakeBatchRunner::write(const std::string& path, std::string_view bytes) {
   EXPECT_FALSE(runs) << "the batch file is written while the batch still runs";
   if (writeResult == WriteResult::Written && !runs) {

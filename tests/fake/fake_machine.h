@@ -15,7 +15,6 @@ namespace veltrano::fake {
 struct FakeFileSystem : FileSystem {
   std::optional<std::string> readAll(const std::string& path) override;
   bool replaceAll(const std::string& path, std::string_view bytes) override;
-  bool writeAll(const std::string& path, std::string_view bytes) override;
   std::map<std::string, std::string> files;
   bool failWrites = false;
   int writes = 0;

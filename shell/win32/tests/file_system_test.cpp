@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 
@@ -33,7 +34,7 @@ class Win32FileSystemFaults : public testing::Test {
     SetFileAttributesW(widen(profilePath()).c_str(), FILE_ATTRIBUTE_NORMAL);
     std::filesystem::remove_all(kFolder);
     std::filesystem::create_directories(kFolder);
-    ASSERT_TRUE(files_.writeAll(profilePath(), kOld));
+    ASSERT_TRUE(files_.replaceAll(profilePath(), kOld));
   }
   bool leftover() const { return std::filesystem::exists(kFolder / "velt2.ini.tmp"); }
   // Which of the two whole contents the file holds, or how many bytes of neither.
@@ -49,7 +50,7 @@ TEST_F(Win32FileSystemFaults, PartialTemporaryFileLeftByACutRewriteDoesNotBlockT
   const DWORD leftovers[] = {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY,
                              FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_NORMAL};
   for (const DWORD attributes : leftovers) {
-    ASSERT_TRUE(files_.writeAll(profilePath(".tmp"), kNew.substr(0, 1000)));
+    std::ofstream(kFolder / "velt2.ini.tmp", std::ios::binary) << kNew.substr(0, 1000);
     SetFileAttributesW(widen(profilePath(".tmp")).c_str(), attributes);
     EXPECT_TRUE(files_.replaceAll(profilePath(), kNew)) << attributes;
     EXPECT_EQ(content(), "new") << attributes;
