@@ -2,20 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include "apply/registry_writes.h"
+
 namespace veltrano::fake {
 
 std::optional<std::string> FakeFileSystem::readAll(const std::string& path) {
   const auto found = files.find(path);
-  return found == files.end() ? std::nullopt : std::optional<std::string>(found->second);
+  return found == files.end() ? std::nullopt : std::optional(found->second);
 }
 
 bool FakeFileSystem::replaceAll(const std::string& path, std::string_view bytes) {
-  if (failWrites) {
-    return false;
-  }
-  ++writes;
-  files[path] = std::string(bytes);
-  return true;
+  writes += failWrites ? 0 : 1;
+  files[path] = failWrites ? files[path] : std::string(bytes);
+  return !failWrites;
+}
+
+void FakeRegistry::setValue(RootKey, const std::string& keyPath, const std::string& valueName,
+                            std::uint32_t type, const std::vector<std::uint8_t>& data) {
+  EXPECT_EQ(keyPath, kInternetSettings);
+  writes +=
+      valueName + " " + std::to_string(type) + " " + std::string(data.begin(), data.end()) + ";";
 }
 
 WriteResult FakeBatchRunner::write(const std::string& path, std::string_view bytes) {

@@ -20,18 +20,11 @@ struct FakeFileSystem : FileSystem {
   int writes = 0;
 };
 
-struct RegistryWrite {
-  std::string keyPath, valueName;
-  std::uint32_t type;
-  std::vector<std::uint8_t> data;
-};
-
+// Every value written under the user's Internet settings, as "name type bytes;".
 struct FakeRegistry : Registry {
   void setValue(RootKey, const std::string& keyPath, const std::string& valueName,
-                std::uint32_t type, const std::vector<std::uint8_t>& data) override {
-    writes.push_back({keyPath, valueName, type, data});
-  }
-  std::vector<RegistryWrite> writes;
+                std::uint32_t type, const std::vector<std::uint8_t>& data) override;
+  std::string writes;
 };
 
 // The batch lands in the fake file system; the test says how starting goes and when it ends.

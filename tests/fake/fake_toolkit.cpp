@@ -4,6 +4,21 @@
 
 namespace veltrano::fake {
 
+namespace {
+
+// The next answer a test gave; an unexpected box fails the test and gets `none`.
+template <class T>
+T next(std::deque<T>& answers, const T& none, const std::string& box) {
+  EXPECT_FALSE(answers.empty()) << "an unexpected box: " << box;
+  const T answer = answers.empty() ? none : answers.front();
+  if (!answers.empty()) {
+    answers.pop_front();
+  }
+  return answer;
+}
+
+}  // namespace
+
 std::string FakeControl::text() const {
   return !isList ? value : selected < 0 ? "" : items.at(static_cast<std::size_t>(selected));
 }
@@ -12,8 +27,7 @@ void FakeControl::setFocus() {
   if (*focus == this || !visible || !(enabled || isList)) {
     return;
   }
-  FakeControl* previous = *focus;
-  *focus = this;
+  FakeControl* previous = std::exchange(*focus, this);
   if (previous && previous->onLostFocus) {
     previous->onLostFocus();
   }
@@ -36,8 +50,7 @@ void FakeControl::removeItem(int index) {
 
 void FakeControl::setListIndex(int index) {
   ASSERT_TRUE(index >= -1 && index < count() && onClick) << "selecting entry " << index;
-  if (index != selected) {
-    selected = index;
+  if (std::exchange(selected, index) != index) {
     onClick();
   }
 }
@@ -62,8 +75,7 @@ void FakeControl::pick(int index) {
 
 void FakeWindow::close() {
   ASSERT_TRUE(onUnload) << "closing a window nobody listens to";
-  if (!closed) {
-    closed = true;
+  if (!std::exchange(closed, true)) {
     onUnload();
   }
 }
@@ -77,23 +89,13 @@ int FakeDialogs::messageBox(const std::string& text, int style, const std::strin
     EXPECT_EQ(text.find(std::string("%") + digit), std::string::npos) << "unfilled: " << text;
   }
   boxes.push_back({text, style, title, {}});
-  EXPECT_TRUE(style != kYesNo || !answers.empty()) << "an unexpected question: " << text;
-  const bool yes = style == kYesNo && !answers.empty() && answers.front();
-  if (style == kYesNo && !answers.empty()) {
-    answers.pop_front();
-  }
-  return yes ? kAnswerYes : 7;
+  return style == kYesNo && next(answers, false, text) ? kAnswerYes : 7;
 }
 
 std::string FakeDialogs::inputBox(const std::string& prompt, const std::string& title,
                                   const std::string& initialText) {
   boxes.push_back({prompt, -1, title, initialText});
-  EXPECT_FALSE(typed.empty()) << "an unexpected input box: " << prompt;
-  const std::string answer = typed.empty() ? std::string() : typed.front();
-  if (!typed.empty()) {
-    typed.pop_front();
-  }
-  return answer;
+  return next(typed, std::string(), prompt);
 }
 
 void FakePlatform::afterDelay(int milliseconds, Handler handler) {

@@ -66,23 +66,9 @@ Harness::Harness() {
   window.onUnload = [this] { form->Form_Unload(); };
 }
 
-void Harness::withProfile(const std::string& text) {
-  files.files[kIni] = *windows1252().fromUtf8(text);
-}
-
-void Harness::start() {
-  form->Form_Load();
-  form->Form_Activate();
-}
-
-std::string Harness::ini() const {
-  const auto found = files.files.find(kIni);
-  return found == files.files.end() ? std::string() : windows1252().toUtf8(found->second);
-}
-
-std::string Harness::batch() const {
-  const auto found = files.files.find(kBatch);
-  return found == files.files.end() ? std::string() : codePage850().toUtf8(found->second);
+std::string Harness::decoded(const std::string& path, const TextCodec& codec) const {
+  const auto found = files.files.find(path);
+  return found == files.files.end() ? std::string() : codec.toUtf8(found->second);
 }
 
 std::vector<std::string> Harness::boxTexts() const {
@@ -191,26 +177,6 @@ std::string Harness::screen() const {
     out += button->enabled ? std::string(1, initial) : "";
   }
   return out;
-}
-
-Step type(Control field, const std::string& text) {
-  return [field, text](Harness& h) { (h.*field).type(text); };
-}
-
-Step pick(Control list, int index) {
-  return [list, index](Harness& h) { (h.*list).pick(index); };
-}
-
-Step click(Control button) {
-  return [button](Harness& h) { (h.*button).click(); };
-}
-
-Step answer(bool yes) {
-  return [yes](Harness& h) { h.dialogs.answers.push_back(yes); };
-}
-
-Step typeIn(const std::string& text) {
-  return [text](Harness& h) { h.dialogs.typed.push_back(text); };
 }
 
 Step newConnection(const std::string& name, const std::string& ip) {

@@ -1,5 +1,5 @@
 // The main window on the fake toolkit and the fake machine, the profile files tests start
-// from, and the window's state in one line.
+// from, the window's state in one line, and what a user does as steps a table can hold.
 #pragma once
 
 #include <functional>
@@ -31,6 +31,10 @@ std::string lines(const std::vector<std::string>& each);
 // The adapter "LAN" as a static connection of 10.0.0.5/24 via 10.0.0.1, DNS 10.0.0.2 leaves it.
 NetworkAdapter lanAdapter();
 
+// True unless the text holds a word only the other language uses ("IT" or "IN"): a text that
+// went to the wrong language is caught without repeating it.
+bool readsAs(const std::string& text, const std::string& lingua);
+
 class Harness {
  public:
   static constexpr const char* kFolder = "C:\\Programmi\\Veltrano";
@@ -41,10 +45,10 @@ class Harness {
   Harness(const Harness&) = delete;
   Harness& operator=(const Harness&) = delete;
 
-  void withProfile(const std::string& text);  // velt2.ini in the ANSI code page
-  void start();                               // Form_Load, then the first activation
-  std::string ini() const;                    // velt2.ini, decoded from the ANSI code page
-  std::string batch() const;                  // lastconnection.bat, decoded from OEM
+  void withProfile(const std::string& text) { files.files[kIni] = *windows1252().fromUtf8(text); }
+  void start() { form->Form_Load(), form->Form_Activate(); }
+  std::string ini() const { return decoded(kIni, windows1252()); }
+  std::string batch() const { return decoded(kBatch, codePage850()); }
   std::vector<std::string> boxTexts() const;
   // The catalogue's text of a message key in a language, as the program would show it.
   std::string text(const std::string& chiave, const std::string& lingua) const;
@@ -71,20 +75,30 @@ class Harness {
   FakeAdapters adapters;
   Catalogo catalogo;
   std::unique_ptr<frmMain> form;
-};
 
-// True unless the text holds a word only the other language uses ("IT" or "IN"): a text that
-// went to the wrong language is caught without repeating it.
-bool readsAs(const std::string& text, const std::string& lingua);
+ private:
+  std::string decoded(const std::string& path, const TextCodec& codec) const;
+};
 
 // What a user does, as steps a table can hold.
 using Step = std::function<void(Harness&)>;
 using Control = FakeControl Harness::*;
-Step type(Control field, const std::string& text);
-Step pick(Control list, int index);
-Step click(Control button);
-Step answer(bool yes);                 // to the next question
-Step typeIn(const std::string& text);  // into the next input box; empty: Cancel
+inline const auto type = [](Control f, std::string t) -> Step {
+  return [=](Harness& h) { (h.*f).type(t); };
+};
+inline const auto pick = [](Control list, int i) -> Step {
+  return [=](Harness& h) { (h.*list).pick(i); };
+};
+inline const auto click = [](Control button) -> Step {
+  return [=](Harness& h) { (h.*button).click(); };
+};
+inline const auto answer = [](bool yes) -> Step {
+  return [=](Harness& h) { h.dialogs.answers.push_back(yes); };
+};
+// Into the next input box; empty: Cancel.
+inline const auto typeIn = [](std::string t) -> Step {
+  return [=](Harness& h) { h.dialogs.typed.push_back(t); };
+};
 Step newConnection(const std::string& name, const std::string& ip = "10.1.1.1");
 void run(Harness& h, const std::vector<Step>& steps);
 

@@ -1,5 +1,6 @@
 #include "support/properties.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "shell/text_codec.h"
@@ -25,26 +26,17 @@ std::optional<std::string> expandPercents(std::string_view line) {
   return out;
 }
 
-bool uncarriable(std::string_view text, bool inComment) {
-  for (char c : text) {
-    if (isControl(c) || (!inComment && (c == '"' || c == '!'))) {
-      return true;
-    }
-  }
-  return false;
-}
-
+// No control character anywhere, no " or ! outside the comment, no \ closing the adapter name.
 bool carriable(const BatchInput& in) {
-  if (uncarriable(in.nome, true) || uncarriable(in.interfaccia, false) ||
-      (!in.interfaccia.empty() && in.interfaccia.back() == '\\')) {
-    return false;
-  }
-  for (const auto* text : {&in.ip, &in.mask, &in.gateway, &in.dns}) {
-    if (!in.dhcp && uncarriable(*text, false)) {
-      return false;
-    }
-  }
-  return true;
+  const auto clean = [](std::string_view text, bool inComment) {
+    return std::none_of(text.begin(), text.end(), [inComment](char c) {
+      return isControl(c) || (!inComment && (c == '"' || c == '!'));
+    });
+  };
+  const bool addresses = in.dhcp || (clean(in.ip, false) && clean(in.mask, false) &&
+                                     clean(in.gateway, false) && clean(in.dns, false));
+  return clean(in.nome, true) && clean(in.interfaccia, false) && addresses &&
+         (in.interfaccia.empty() || in.interfaccia.back() != '\\');
 }
 
 std::vector<std::string> crLfLines(std::string_view text) {
@@ -59,8 +51,9 @@ std::vector<std::string> crLfLines(std::string_view text) {
   return out;
 }
 
-}  // namespace
-
+// One batch line as cmd.exe reads it: the literal text its command receives, or nullopt when
+// anything in it would act (expand a %, split, redirect, group, expand a ! or join the next
+// line). `command` is false for the "rem" line, where ( ) and ! do nothing.
 std::optional<std::string> readAsCmd(std::string_view line, bool command) {
   const auto expanded = expandPercents(line);
   if (!expanded || (command && expanded->find('!') != std::string::npos)) {
@@ -85,6 +78,8 @@ std::optional<std::string> readAsCmd(std::string_view line, bool command) {
   }
   return literal;
 }
+
+}  // namespace
 
 std::string batchProblem(const BatchInput& in) {
   const auto batch = buildBatch(in);

@@ -10,11 +10,6 @@
 
 namespace veltrano::support {
 
-// One batch line as cmd.exe reads it: the literal text its command receives, or nullopt when
-// anything in it would act (expand a %, split, redirect, group, expand a ! or join the next
-// line). `command` is false for the "rem" line, where ( ) and ! do nothing.
-std::optional<std::string> readAsCmd(std::string_view line, bool command);
-
 // buildBatch refuses exactly the texts that cannot be carried; otherwise it gives three CR LF
 // lines that cmd reads as the comment and the two netsh commands with the texts exactly as
 // given, and nothing else.

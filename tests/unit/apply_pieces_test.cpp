@@ -2,8 +2,6 @@
 // names as Windows compares them, the bytes of a REG_DWORD.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "apply/apply_checks.h"
 #include "apply/ipv4_address.h"
 #include "apply/registry_writes.h"
@@ -11,40 +9,37 @@
 namespace veltrano {
 namespace {
 
-TEST(IPv4Address, OnlyFourPlainDecimalNumbersUpTo255Read) {
-  const struct {
-    const char* text;
-    std::optional<std::uint32_t> value;
-  } rows[] = {
-      {"0.0.0.0", 0},
-      {"10.0.0.5", 0x0A000005},
-      {"255.255.255.255", 0xFFFFFFFF},
-      {"192.168.100.200", 0xC0A864C8},
-      {"10.0.0.256", std::nullopt},
-      {"10.0.0.05", std::nullopt},
-      {"10.0.00.5", std::nullopt},
-      {"10.0.0", std::nullopt},
-      {"10.0.0.5.1", std::nullopt},
-      {"10..0.5", std::nullopt},
-      {"10.0.0.5 ", std::nullopt},
-      {" 10.0.0.5", std::nullopt},
-      {"10.0.0.-5", std::nullopt},
-      {"10.0.0.1000", std::nullopt},
-      {"1e1.0.0.5", std::nullopt},
-      {"", std::nullopt},
-      {"10.0.0.\xD9\xA5", std::nullopt},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(parseIPv4(row.text), row.value) << row.text;
+TEST(ApplyPieces, OnlyFourPlainDecimalNumbersUpTo255ReadAsAnAddress) {
+  const std::pair<const char*, std::int64_t> rows[] = {{"0.0.0.0", 0},
+                                                       {"10.0.0.5", 0x0A000005},
+                                                       {"255.255.255.255", 0xFFFFFFFF},
+                                                       {"192.168.100.200", 0xC0A864C8},
+                                                       {"10.0.0.256", -1},
+                                                       {"10.0.0.05", -1},
+                                                       {"10.0.00.5", -1},
+                                                       {"10.0.0", -1},
+                                                       {"10.0.0.5.1", -1},
+                                                       {"10..0.5", -1},
+                                                       {"10.0.0.5 ", -1},
+                                                       {" 10.0.0.5", -1},
+                                                       {"10.0.0.-5", -1},
+                                                       {"10.0.0.1000", -1},
+                                                       {"1e1.0.0.5", -1},
+                                                       {"", -1},
+                                                       {"10.0.0.\xD9\xA5", -1}};
+  for (const auto& [text, value] : rows) {
+    const auto read = parseIPv4(text);
+    EXPECT_EQ(read ? std::int64_t{*read} : -1, value) << text;
   }
 }
 
-TEST(IPv4Address, AMaskReadsAsItsPrefixLengthOnlyWhenItsOnesAreContiguous) {
+TEST(ApplyPieces, AMaskReadsAsItsPrefixLengthOnlyWhenItsOnesAreContiguous) {
   for (int length = 1; length <= 32; ++length) {
     const std::uint32_t bits = ~std::uint32_t{0} << (32 - length);
-    const std::string text = std::to_string(bits >> 24) + "." + std::to_string((bits >> 16) & 255) +
-                             "." + std::to_string((bits >> 8) & 255) + "." +
-                             std::to_string(bits & 255);
+    std::string text;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+      text += std::to_string((bits >> shift) & 255) + (shift > 0 ? "." : "");
+    }
     EXPECT_EQ(maskPrefixLength(text), length) << text;
   }
   for (const char* text : {"0.0.0.0", "255.0.255.0", "255.255.255.1", "0.255.255.255", "x"}) {
