@@ -200,11 +200,6 @@ TEST_P(Editing, HostileTextsAreStoredAndReadBackAfterARestartOrRefused) {
        },
        [](Harness& x) { return x.txtGateway.value; }},
       {[](auto& t) {
-         return std::vector<Step>{pick(&H::cmbConnessione, 1), type(&H::txtProxyPort, t),
-                                  answer(true), click(&H::cmdSalva)};
-       },
-       [](Harness& x) { return x.cmbConnessione.pick(1), x.txtProxyPort.value; }},
-      {[](auto& t) {
          return std::vector<Step>{typeIn(t), click(&H::cmdSettings)};
        },
        [](Harness& x) {

@@ -155,6 +155,10 @@ TEST(Language, TheButtonRelabelsShowsTheStoredValuesAgainAndSavesTheChoice) {
     EXPECT_EQ(h.platform.helpShown, std::vector<std::string>{h.platform.helpPath});
     EXPECT_EQ(h.boxTexts(), std::vector<std::string>{h.text("ABOUT", other)});
     EXPECT_EQ(h.dialogs.boxes[0].style, kInformation);
+    run(h, {type(&H::txtIP, "edited"), click(&H::cmdEsci)});  // unsaved edits go without a word
+    EXPECT_TRUE(h.window.closed && h.dialogs.boxes.size() == 1);
+    EXPECT_EQ(h.ini(),
+              profile({proxyConn("Casa", "px", "80"), staticConn("Ufficio", "10.0.0.5")}, other));
   }
 }
 
@@ -167,13 +171,6 @@ TEST(Language, AnOddCodeLeavesTextsEmptyUntilThePressThatGivesItalian) {
   h.cmdLingua.click();
   expectLabelledIn(h, "IT");
   EXPECT_EQ(h.cmbDHCP.listIndex(), 0);
-}
-
-TEST(Closing, QuitEndsAtOnceDroppingUnsavedEdits) {
-  Harness h;
-  h.withProfile(profile({staticConn("Ufficio", "10.0.0.5")}));
-  run(h, {[](H& x) { x.start(); }, type(&H::txtIP, "edited"), click(&H::cmdEsci)});
-  EXPECT_TRUE(h.window.closed && h.dialogs.boxes.empty() && h.files.writes == 0);
 }
 
 }  // namespace
