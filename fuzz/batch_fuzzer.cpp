@@ -1,7 +1,6 @@
 // Any connection name, adapter name and address texts through buildBatch.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "fuzz_check.h"
 #include "support/properties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -12,6 +11,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
        {&input.nome, &input.interfaccia, &input.ip, &input.mask, &input.gateway, &input.dns}) {
     *text = provider.ConsumeRandomLengthString(300);
   }
-  veltrano::fuzz::require(veltrano::support::batchProblem(input));
+  veltrano::support::abortOn(veltrano::support::batchProblem(input));
   return 0;
 }

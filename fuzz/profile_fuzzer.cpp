@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz_check.h"
 #include "support/properties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  veltrano::fuzz::require(veltrano::support::profileRoundTripProblem(bytes));
+  veltrano::support::abortOn(veltrano::support::profileRoundTripProblem(bytes));
   return 0;
 }

@@ -42,6 +42,9 @@ class Harness {
   static constexpr const char* kBatch = "C:\\Programmi\\Veltrano\\lastconnection.bat";
 
   Harness();
+  explicit Harness(const std::string& profileText) : Harness() {
+    withProfile(profileText), start();
+  }
   Harness(const Harness&) = delete;
   Harness& operator=(const Harness&) = delete;
 

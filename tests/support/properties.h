@@ -2,6 +2,8 @@
 // whatever libFuzzer finds). Each returns what is wrong, or the empty text when all holds.
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,5 +20,13 @@ std::string batchProblem(const BatchInput& input);
 // Any bytes as velt2.ini: a file that reads is written, read again and written again to the
 // same texts (values trimmed) and the same bytes.
 std::string profileRoundTripProblem(std::string_view bytes);
+
+// For the fuzzers: a broken property ends the run as a crash, so libFuzzer keeps the input.
+inline void abortOn(const std::string& problem) {
+  if (!problem.empty()) {
+    std::fprintf(stderr, "property broken: %s\n", problem.c_str());
+    std::abort();
+  }
+}
 
 }  // namespace veltrano::support

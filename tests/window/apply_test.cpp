@@ -13,14 +13,13 @@ using Adapters = std::vector<NetworkAdapter>;
 const std::vector<Conn> kTwo = {staticConn("Ufficio", "10.0.0.5"), proxyConn("Casa", "px", "80")};
 
 struct Apply : ::testing::TestWithParam<std::string> {
-  void start(Harness& x, const std::string& adapter = "LAN") const {
-    x.withProfile(profile(kTwo, GetParam(), adapter));
-    x.start();
+  std::string file(const std::string& adapter = "LAN") const {
+    return profile(kTwo, GetParam(), adapter);
   }
   std::string text(const std::string& chiave, std::vector<std::string> args = {}) const {
     return componi(h.text(chiave, GetParam()), args);
   }
-  Harness h;
+  Harness h{file()};
 };
 INSTANTIATE_TEST_SUITE_P(BothLanguages, Apply, ::testing::Values("IT", "IN"));
 
@@ -31,7 +30,6 @@ std::string batch(const std::string& name, const std::string& address, const std
 }
 
 TEST_P(Apply, WritesTheBatchStartsItThenSetsTheProxyAndSaysNothingWhenTheAdapterIsAsAsked) {
-  start(h);
   h.cmdSetta.click();
   EXPECT_EQ(h.batch(),
             batch("Ufficio", "static 10.0.0.5 255.255.255.0 10.0.0.1 1", "static 10.0.0.2"));
@@ -71,8 +69,7 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
       {"WLAN", {}, text("UNKNOWNADAPTER", {"WLAN", "\"LAN\""})},
   };
   for (const auto& [adapter, steps, message] : rows) {
-    Harness x;
-    start(x, adapter);
+    Harness x(file(adapter));
     run(x, steps);
     x.cmdSetta.click();
     EXPECT_EQ(x.boxTexts(), std::vector<std::string>{message});
@@ -83,8 +80,7 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
       {WriteResult::Written, StartResult::Failed, text("NOBATCHSTART")},
       {WriteResult::Failed, StartResult::Started, text("NOBATCHFILE")}};
   for (const auto& [write, started, message] : failures) {
-    Harness x;
-    start(x);
+    Harness x(file());
     x.batchRunner.writeResult = write, x.batchRunner.startResult = started;
     run(x, {pick(&H::cmbConnessione, 1), click(&H::cmdSetta)});
     EXPECT_EQ(x.boxTexts(), message.empty() ? std::vector<std::string>{} : std::vector{message});
@@ -93,7 +89,6 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
 }
 
 TEST_P(Apply, ALaterApplyWaitsForTheBatchBeforeItThenGoesAheadOrGivesUp) {
-  start(h);
   run(h, {click(&H::cmdSetta), pick(&H::cmbConnessione, 1), click(&H::cmdSetta)});
   h.platform.wait(ApplyFlow::kPassiAttesa - 2);
   EXPECT_EQ(h.batchRunner.started.size(), 1u);
@@ -105,8 +100,7 @@ TEST_P(Apply, ALaterApplyWaitsForTheBatchBeforeItThenGoesAheadOrGivesUp) {
   EXPECT_EQ(h.boxTexts(), std::vector<std::string>{text("APPLYBUSY")});
   EXPECT_EQ(h.batch(), batch("Casa", "dhcp", "dhcp"));
 
-  Harness other;  // the batch file held by another Veltrano, let go in time or not
-  start(other);
+  Harness other(file());  // the batch file held by another Veltrano, let go in time or not
   other.batchRunner.writeResult = WriteResult::Busy;
   other.cmdSetta.click();
   other.platform.wait(ApplyFlow::kPassiAttesa - 1);
@@ -152,8 +146,7 @@ TEST_P(Apply, TheAdapterIsReadBackOnceTheBatchHasEndedAndOnlyADifferenceIsTold) 
       {1, Seen{.address = "", .dhcp = true}, ""},
   };
   for (const auto& [kind, seen, told] : rows) {
-    Harness x;
-    start(x);
+    Harness x(file());
     run(x, kind == 3 ? std::vector{type(&H::txtGateway, ""), type(&H::txtDNS, "")}
                      : std::vector{pick(&H::cmbConnessione, kind % 2)});
     if (!seen) {
@@ -180,7 +173,6 @@ TEST_P(Apply, TheAdapterIsReadBackOnceTheBatchHasEndedAndOnlyADifferenceIsTold) 
 }
 
 TEST_P(Apply, SettingsOffersTheMachinesAdaptersAndStoresThePlainNameTyped) {
-  start(h);
   h.adapters.adapters->push_back({"Wi-Fi", false, true, {{"192.168.1.9", 24}}, {}, {}});
   run(h, {newConnection("Hotel"), typeIn("  Wi-Fi  "), click(&H::cmdSettings), typeIn(""),
           click(&H::cmdSettings)});

@@ -11,17 +11,15 @@ using H = Harness;
 const std::vector<Conn> kTwo = {staticConn("Ufficio", "10.0.0.5"), proxyConn("Casa", "px", "80")};
 
 struct Editing : ::testing::TestWithParam<std::string> {
-  void start(Harness& x, const std::vector<Conn>& conns = kTwo) const {
-    x.withProfile(profile(conns, GetParam()));
-    x.start();
+  std::string file(const std::vector<Conn>& conns = kTwo) const {
+    return profile(conns, GetParam());
   }
   std::string text(const std::string& chiave) const { return h.text(chiave, GetParam()); }
-  Harness h;
+  Harness h{file()};
 };
 INSTANTIATE_TEST_SUITE_P(BothLanguages, Editing, ::testing::Values("IT", "IN"));
 
 TEST_P(Editing, NewStartsEmptyAbortShowsTheConnectionAgainAndSaveAppendsTheNewOne) {
-  start(h);
   h.cmdNuova.click();
   EXPECT_EQ(h.screen(), "new: | no     | no (NO PROXY) (NO PROXY) | NV");
   EXPECT_EQ(h.focus, &h.txtConnessione);
@@ -40,8 +38,7 @@ TEST_P(Editing, NewStartsEmptyAbortShowsTheConnectionAgainAndSaveAppendsTheNewOn
   EXPECT_EQ(h.ini(), profile(three, GetParam(), "LAN", " 3 "));
   EXPECT_TRUE(h.dialogs.boxes.empty());
 
-  Harness empty;  // the first connection of an empty file enables every button
-  start(empty, {});
+  Harness empty(file({}));  // the first connection of an empty file enables every button
   run(empty, {newConnection("Casa", ""), pick(&H::cmbDHCP, 0), click(&H::cmdSalva),
               click(&H::cmdNuova), click(&H::cmdNuova)});
   EXPECT_EQ(empty.screen(),
@@ -76,8 +73,7 @@ TEST_P(Editing, SaveRefusesInOrderAndChangesNothing) {
       {"TABLEFULL", {newConnection("c1000")}, full},
   };
   for (const auto& row : rows) {
-    Harness x;
-    start(x, row.conns);
+    Harness x(file(row.conns));
     const std::string before = x.ini();
     run(x, row.steps);
     const std::string name = x.txtConnessione.value;
@@ -94,7 +90,6 @@ TEST_P(Editing, SaveRefusesInOrderAndChangesNothing) {
 }
 
 TEST_P(Editing, SavingAnEditedConnectionAsksAndUndoShowsTheStoredValues) {
-  start(h);
   run(h, {type(&H::txtIP, " 10.0.0.9 "), answer(false), click(&H::cmdSalva)});
   EXPECT_EQ(h.files.writes, 0);
   run(h, {answer(true), click(&H::cmdSalva)});
@@ -112,7 +107,6 @@ TEST_P(Editing, SavingAnEditedConnectionAsksAndUndoShowsTheStoredValues) {
 }
 
 TEST_P(Editing, RenameKeepsThePlaceAndRefusesATakenName) {
-  start(h);
   h.cmbConnessione.pick(1);
   for (const std::string typed : {"", "   ", " Ufficio ", "Casa", " casa "}) {
     run(h, {typeIn(typed), click(&H::cmdRinomina)});
@@ -129,19 +123,18 @@ TEST_P(Editing, RenameKeepsThePlaceAndRefusesATakenName) {
 }
 
 TEST_P(Editing, DeleteAsksRemovesAndShowsTheFirstConnection) {
-  start(h, {dhcpConn("A"), staticConn("B", "10.0.0.5"), dhcpConn("C")});
-  run(h, {pick(&H::cmbConnessione, 1), answer(false), click(&H::cmdElimina)});
-  EXPECT_EQ(h.ini(),
+  Harness d(file({dhcpConn("A"), staticConn("B", "10.0.0.5"), dhcpConn("C")}));
+  run(d, {pick(&H::cmbConnessione, 1), answer(false), click(&H::cmdElimina)});
+  EXPECT_EQ(d.ini(),
             profile({dhcpConn("A"), staticConn("B", "10.0.0.5"), dhcpConn("C")}, GetParam()));
-  EXPECT_EQ(h.files.writes, 1);  // rewritten all the same
-  run(h, {answer(true), click(&H::cmdElimina)});
-  EXPECT_EQ(h.boxTexts(), std::vector<std::string>(2, text("SURETODEL")));
-  EXPECT_EQ(h.screen(),
+  EXPECT_EQ(d.files.writes, 1);  // rewritten all the same
+  run(d, {answer(true), click(&H::cmdElimina)});
+  EXPECT_EQ(d.boxTexts(), std::vector<std::string>(2, text("SURETODEL")));
+  EXPECT_EQ(d.screen(),
             "[A],C | yes (DHCP) (DHCP) (DHCP) (DHCP) | no (NO PROXY) (NO PROXY) | SNUVRDL");
-  EXPECT_EQ(h.ini(), profile({dhcpConn("A"), dhcpConn("C")}, GetParam(), "LAN", " 2 "));
+  EXPECT_EQ(d.ini(), profile({dhcpConn("A"), dhcpConn("C")}, GetParam(), "LAN", " 2 "));
 
-  Harness x;
-  start(x, {staticConn("Solo", "10.0.0.5")});
+  Harness x(file({staticConn("Solo", "10.0.0.5")}));
   run(x, {answer(true), click(&H::cmdElimina)});
   EXPECT_EQ(x.screen(), " | -     | - () () | NL");  // disabled proxy fields stay so, emptied
   EXPECT_EQ(x.ini(), profile({}, GetParam(), "LAN", " 0 "));
@@ -160,8 +153,7 @@ TEST_P(Editing, EveryRewriteThatFailsEndsTheProgramWithTheFileAsItWas) {
       {click(&H::cmdLingua)},
   };
   for (const auto& command : commands) {
-    Harness x;
-    start(x);
+    Harness x(file());
     const std::string before = x.ini();
     x.files.failWrites = true;
     run(x, command);
@@ -208,8 +200,7 @@ TEST_P(Editing, HostileTextsAreStoredAndReadBackAfterARestartOrRefused) {
   };
   for (const auto& target : targets) {
     for (const auto& [typed, chiave] : inputs) {
-      Harness x;
-      start(x);
+      Harness x(file());
       const std::string before = x.ini();
       x.dialogs.answers.clear();
       run(x, target.set(typed));

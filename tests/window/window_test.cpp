@@ -43,12 +43,10 @@ TEST(StartUp, FromADrivesRootTheFolderKeepsItsOneBackslash) {
 }
 
 TEST(Display, ShowsEachConnectionPickedAndTheYesNoListsSwitchTheirFields) {
-  Harness h;
-  h.withProfile(profile({dhcpConn("Casa"),
-                         staticConn("Ufficio", "10.0.0.5"),
-                         proxyConn("Bar", "px", "80"),
-                         {"Odd", "1", "2", "3", "4", "p", "q", "si", "Si"}}));
-  h.start();
+  Harness h(profile({dhcpConn("Casa"),
+                     staticConn("Ufficio", "10.0.0.5"),
+                     proxyConn("Bar", "px", "80"),
+                     {"Odd", "1", "2", "3", "4", "p", "q", "si", "Si"}}));
   const std::pair<Step, std::string> rows[] = {
       {pick(&H::cmbConnessione, 1),
        "Casa,[Ufficio],Bar,Odd | no 10.0.0.5 255.255.255.0 10.0.0.1 10.0.0.2 | no (NO PROXY) (NO "
@@ -69,16 +67,13 @@ TEST(Display, ShowsEachConnectionPickedAndTheYesNoListsSwitchTheirFields) {
     EXPECT_EQ(h.screen(), screen + " | SNUVRDL");
   }
   EXPECT_EQ(h.cmbDHCP.items, (std::vector<std::string>{h.text("SI", "IT"), h.text("NO", "IT")}));
-  Harness empty;  // with no connection only the buttons that need none are enabled
-  empty.withProfile(profile({}, "IN"));
-  run(empty, {[](H& x) { x.start(); }, click(&H::cmdLingua)});
+  Harness empty(profile({}, "IN"));  // with no connection only the buttons needing none work
+  empty.cmdLingua.click();
   EXPECT_EQ(empty.screen(), " | -     | -   | NL");
 }
 
 TEST(Display, TheFocusedFieldAloneIsHighlightedAndADisabledOneCannotTakeIt) {
-  Harness h;
-  h.withProfile(profile({staticConn("Ufficio", "10.0.0.5")}));
-  h.start();
+  Harness h(profile({staticConn("Ufficio", "10.0.0.5")}));
   h.txtIP.type("x");
   EXPECT_EQ(h.txtIP.backColour, rgb(99, 200, 250));
   h.cmbUseProxy.pick(0);
@@ -138,10 +133,7 @@ void expectLabelledIn(Harness& x, const std::string& lingua) {
 TEST(Language, TheButtonRelabelsShowsTheStoredValuesAgainAndSavesTheChoice) {
   for (const std::string lingua : {"IT", "IN"}) {
     const std::string other = lingua == "IT" ? "IN" : "IT";
-    Harness h;
-    h.withProfile(
-        profile({proxyConn("Casa", "px", "80"), staticConn("Ufficio", "10.0.0.5")}, lingua));
-    h.start();
+    Harness h(profile({proxyConn("Casa", "px", "80"), staticConn("Ufficio", "10.0.0.5")}, lingua));
     expectLabelledIn(h, lingua);
     run(h, {pick(&H::cmbConnessione, 1), type(&H::txtIP, "edited"), pick(&H::cmbUseProxy, 0),
             click(&H::cmdLingua), click(&H::cmdAiuto), click(&H::cmdInfo)});
@@ -163,9 +155,7 @@ TEST(Language, TheButtonRelabelsShowsTheStoredValuesAgainAndSavesTheChoice) {
 }
 
 TEST(Language, AnOddCodeLeavesTextsEmptyUntilThePressThatGivesItalian) {
-  Harness h;
-  h.withProfile(profile({dhcpConn("Casa")}, "it"));
-  h.start();
+  Harness h(profile({dhcpConn("Casa")}, "it"));
   EXPECT_EQ(h.cmdEsci.caption + h.lblIP.caption + h.cmbDHCP.items[0] + h.cmbDHCP.items[1], ": ");
   EXPECT_EQ(h.platform.helpPath, std::string(H::kFolder) + "\\");
   h.cmdLingua.click();
