@@ -35,6 +35,11 @@ NetworkAdapter lanAdapter();
 // went to the wrong language is caught without repeating it.
 bool readsAs(const std::string& text, const std::string& lingua);
 
+// What the window shows below the list for the sample connections on DHCP and static.
+inline const std::string kShowsDhcp = "yes (DHCP) (DHCP) (DHCP) (DHCP) | no (NO PROXY) (NO PROXY)";
+inline const std::string kShowsStatic =
+    "no 10.0.0.5 255.255.255.0 10.0.0.1 10.0.0.2 | no (NO PROXY) (NO PROXY)";
+
 class Harness {
  public:
   static constexpr const char* kFolder = "C:\\Programmi\\Veltrano";

@@ -119,26 +119,13 @@ std::string profileRoundTripProblem(std::string_view bytes) {
     return {};
   }
   const auto written = scriviProfiloInByte(first, windows1252());
-  if (!written) {
-    return "a profile that was read cannot be written";
+  if (!written || !leggiProfiloDaByte(*written, windows1252(), second)) {
+    return "a profile that was read does not go round the file";
   }
-  if (!leggiProfiloDaByte(*written, windows1252(), second)) {
-    return "a written profile does not read back";
-  }
-  if (second.interfaccia != first.interfaccia || second.riservato != first.riservato ||
-      second.lingua != first.lingua || second.conteggioLetto != first.conteggioLetto ||
-      second.connessioni.count() != first.connessioni.count()) {
-    return "the header lines or the count changed";
-  }
-  for (int r = 1; r <= first.connessioni.count(); ++r) {
-    for (std::size_t c = 0; c < kColonne; ++c) {
-      if (trimBlanks(first.connessioni.valore(r, c)) != second.connessioni.valore(r, c)) {
-        return "a value did not come back trimmed";
-      }
-    }
-  }
-  return scriviProfiloInByte(second, windows1252()) == written ? std::string()
-                                                               : "a second write differs";
+  const bool same = second.interfaccia == first.interfaccia && second.lingua == first.lingua &&
+                    second.connessioni.count() == first.connessioni.count();
+  return same && scriviProfiloInByte(second, windows1252()) == written ? ""
+                                                                       : "it changed on the way";
 }
 
 }  // namespace veltrano::support

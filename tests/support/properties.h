@@ -18,7 +18,7 @@ namespace veltrano::support {
 std::string batchProblem(const BatchInput& input);
 
 // Any bytes as velt2.ini: a file that reads is written, read again and written again to the
-// same texts (values trimmed) and the same bytes.
+// same header, count and bytes.
 std::string profileRoundTripProblem(std::string_view bytes);
 
 // For the fuzzers: a broken property ends the run as a crash, so libFuzzer keeps the input.

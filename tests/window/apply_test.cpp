@@ -41,8 +41,8 @@ TEST_P(Apply, WritesTheBatchStartsItThenSetsTheProxyAndSaysNothingWhenTheAdapter
   run(h, {pick(&H::cmbConnessione, 1), type(&H::txtProxyPort, "8080"), click(&H::cmdSetta)});
   EXPECT_EQ(h.batch(), batch("Casa", "dhcp", "dhcp"));
   EXPECT_EQ(h.registry.writes,
-            std::string("ProxyEnable 4 \0\0\0\0;ProxyEnable 4 \0\0\0\0;ProxyEnable 4 \1\0\0\0;"
-                        "ProxyServer 1 px:8080\0;ProxyOverride 1 <local>\0;",
+            std::string("ProxyEnable 4 \0\0\0\0;ProxyEnable 4 \0\0\0\0;ProxyEnable 4 "
+                        "\1\0\0\0;ProxyServer 1 px:8080\0;ProxyOverride 1 <local>\0;",
                         105));
   EXPECT_EQ(h.platform.settingsNotices, 3);
   EXPECT_EQ(h.ini(), profile(kTwo, GetParam()));

@@ -11,71 +11,59 @@ namespace {
 struct Row {
   std::vector<std::string> args;
   int exitCode;
-  bool starts;         // the batch is started
-  std::string chiave;  // the one box shown; empty: none
-  std::string lingua = "IT";
-  std::vector<NetworkAdapter> after = {lanAdapter()};
-  bool withFile = true;
+  std::string box;            // the key of the one box shown, and its first argument
+  int applies = 0;            // registry values written: 1 without a proxy, 3 with one
+  std::string lingua = "IT";  // of the file; none when empty
+  bool dhcpAfter = false;
 };
 
 TEST(CommandLine, ExitCodesAndBoxes) {
-  NetworkAdapter lanOnDhcp = lanAdapter();
-  lanOnDhcp.dhcp = true;
   const Row rows[] = {
-      {{"/apply", "Ufficio"}, kExitVerified, true, ""},
-      {{"-APPLY", " Casa ", "-Quiet"}, kExitVerified, true, "", "IT", {lanOnDhcp}},
-      {{"/quiet", "/apply", "Casa"}, kExitNotApplied, true, ""},
-      {{"/apply", "Casa"}, kExitNotApplied, true, "NOTAPPLIED", "IN"},
-      {{"/apply", "Errata"}, kExitNotApplied, false, "BADADDRESS"},
-      {{"/apply", "Nessuna"}, kExitNotApplied, false, "NOCONNECTION", "IN"},
-      {{"/apply", "ufficio", "/quiet"}, kExitNotApplied, false, ""},
-      {{"/apply", "Ufficio"}, kExitUsage, false, "NOINIFILE", "IT", {}, false},
-      {{"/apply", "Ufficio", "/quiet"}, kExitUsage, false, "", "IT", {}, false},
-      {{"/?"}, kExitVerified, false, "USAGE", "IN"},
-      {{"/?"}, kExitVerified, false, "USAGE", "IT", {}, false},
-      {{"/apply"}, kExitUsage, false, "USAGE"},
-      {{"/apply", "  "}, kExitUsage, false, "USAGE"},
-      {{"/apply", "Ufficio", "/apply", "Casa"}, kExitUsage, false, "USAGE"},
-      {{"/apply", "Ufficio", "/quiet", "/quiet"}, kExitUsage, false, ""},
-      {{"Ufficio"}, kExitUsage, false, "USAGE", "IN"},
-      {{"/?", "/quiet"}, kExitUsage, false, ""},
+      {{"/apply", "Ufficio"}, kExitVerified, "", 1},
+      {{"-APPLY", " Casa ", "-Quiet"}, kExitVerified, "", 3, "IT", true},
+      {{"/quiet", "/apply", "Casa"}, kExitNotApplied, "", 3},
+      {{"/apply", "Casa"}, kExitNotApplied, "NOTAPPLIED Casa", 3, "IN"},
+      {{"/apply", "Nessuna"}, kExitNotApplied, "NOCONNECTION Nessuna", 0, "IN"},
+      {{"/apply", "ufficio", "/quiet"}, kExitNotApplied, ""},
+      {{"/apply", "Ufficio"}, kExitUsage, "NOINIFILE", 0, ""},
+      {{"/apply", "Ufficio", "/quiet"}, kExitUsage, "", 0, ""},
+      {{"/?"}, kExitVerified, "USAGE", 0, "IN"},
+      {{"/apply"}, kExitUsage, "USAGE"},
+      {{"/apply", "  "}, kExitUsage, "USAGE"},
+      {{"/apply", "Ufficio", "/apply", "Casa"}, kExitUsage, "USAGE"},
+      {{"/apply", "Ufficio", "/quiet", "/quiet"}, kExitUsage, ""},
+      {{"Ufficio"}, kExitUsage, "USAGE", 0, "IN"},
+      {{"/?", "/quiet"}, kExitUsage, ""},
   };
   for (const Row& row : rows) {
     Harness h;
-    const std::string file = profile({staticConn("Ufficio", "10.0.0.5"),
-                                      proxyConn("Casa", "px", "80"), staticConn("Errata", "abc")},
-                                     row.lingua);
-    if (row.withFile) {
+    const std::string file =
+        profile({staticConn("Ufficio", "10.0.0.5"), proxyConn("Casa", "px", "80")}, row.lingua);
+    if (!row.lingua.empty()) {
       h.withProfile(file);
     }
     ApplyCommand command({h.dialogs, h.platform, h.files, h.registry, h.batchRunner, h.adapters,
                           windows1252(), codePage850()});
     int exitCode = -1;
     command.run(parseCommandLine(row.args), [&exitCode](int code) { exitCode = code; });
-    h.batchEnds(row.after, ApplyFlow::kPassiVerifica + 1);
-    std::string where;
-    for (const auto& arg : row.args) {
-      where += arg + " ";
-    }
+    NetworkAdapter after = lanAdapter();
+    after.dhcp = row.dhcpAfter;
+    h.batchEnds(std::vector{after}, ApplyFlow::kPassiVerifica + 1);
+    const std::string where = ::testing::PrintToString(row.args);
     EXPECT_EQ(exitCode, row.exitCode) << where;
-    ASSERT_EQ(h.dialogs.boxes.size(), row.chiave.empty() ? 0u : 1u) << where;
-    if (!row.chiave.empty()) {
-      const std::vector<std::string> args =
-          row.chiave == "BADADDRESS" ? std::vector<std::string>{h.text("IP", row.lingua), "abc"}
-                                     : std::vector<std::string>{row.args.back()};
-      EXPECT_EQ(h.dialogs.boxes[0].text.find(componi(h.text(row.chiave, row.lingua), args)), 0u)
-          << where;
-      EXPECT_EQ(h.dialogs.boxes[0].style,
-                row.chiave == "USAGE" && row.exitCode == 0 ? kInformation : kCritical)
-          << where;
+    ASSERT_EQ(h.dialogs.boxes.size(), row.box.empty() ? 0u : 1u) << where;
+    if (!row.box.empty()) {
+      const auto blank = row.box.find(' ');
+      const std::string key = row.box.substr(0, blank),
+                        lingua = row.lingua.empty() ? "IT" : row.lingua;
+      const std::string shown = componi(h.text(key, lingua), {row.box.substr(blank + 1)});
+      EXPECT_EQ(h.dialogs.boxes[0].text.substr(0, shown.size()), shown) << where;
+      EXPECT_EQ(h.dialogs.boxes[0].style, row.exitCode == 0 ? kInformation : kCritical) << where;
     }
     EXPECT_EQ(h.files.writes, 0) << where;
-    EXPECT_EQ(h.ini(), row.withFile ? file : "") << where;
-    EXPECT_EQ(h.batchRunner.started.size(), row.starts ? 1u : 0u) << where;
-    const bool proxy = where.find("Casa") != std::string::npos;
-    EXPECT_EQ(std::count(h.registry.writes.begin(), h.registry.writes.end(), ';'),
-              row.starts ? (proxy ? 3 : 1) : 0)
-        << where;
+    EXPECT_EQ(h.ini(), row.lingua.empty() ? "" : file) << where;
+    EXPECT_EQ(h.batchRunner.started.size(), row.applies > 0 ? 1u : 0u) << where;
+    EXPECT_EQ(std::count(h.registry.writes.begin(), h.registry.writes.end(), ';'), row.applies);
   }
   EXPECT_EQ(parseCommandLine({}).kind, CommandLine::Kind::Window);
 }

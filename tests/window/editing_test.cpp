@@ -25,9 +25,7 @@ TEST_P(Editing, NewStartsEmptyAbortShowsTheConnectionAgainAndSaveAppendsTheNewOn
   EXPECT_EQ(h.focus, &h.txtConnessione);
   EXPECT_EQ(h.cmdNuova.caption, text("ABORT"));
   run(h, {type(&H::txtConnessione, "Hotel"), click(&H::cmdNuova)});
-  EXPECT_EQ(h.screen(),
-            "[Ufficio],Casa | no 10.0.0.5 255.255.255.0 10.0.0.1 10.0.0.2 | no (NO PROXY) (NO "
-            "PROXY) | SNUVRDL");
+  EXPECT_EQ(h.screen(), "[Ufficio],Casa | " + kShowsStatic + " | SNUVRDL");
   EXPECT_EQ(h.cmdNuova.caption, text("NUOVACONN"));
   run(h, {newConnection("  Hotel  "), pick(&H::cmbUseProxy, 0), type(&H::txtProxy, " p "),
           type(&H::txtProxyPort, "8080"), click(&H::cmdSalva)});
@@ -41,8 +39,7 @@ TEST_P(Editing, NewStartsEmptyAbortShowsTheConnectionAgainAndSaveAppendsTheNewOn
   Harness empty(file({}));  // the first connection of an empty file enables every button
   run(empty, {newConnection("Casa", ""), pick(&H::cmbDHCP, 0), click(&H::cmdSalva),
               click(&H::cmdNuova), click(&H::cmdNuova)});
-  EXPECT_EQ(empty.screen(),
-            "[Casa] | yes (DHCP) (DHCP) (DHCP) (DHCP) | no (NO PROXY) (NO PROXY) | SNUVRDL");
+  EXPECT_EQ(empty.screen(), "[Casa] | " + kShowsDhcp + " | SNUVRDL");
   EXPECT_EQ(empty.ini(), profile({dhcpConn("Casa")}, GetParam(), "LAN", " 1 "));
 }
 
@@ -130,8 +127,7 @@ TEST_P(Editing, DeleteAsksRemovesAndShowsTheFirstConnection) {
   EXPECT_EQ(d.files.writes, 1);  // rewritten all the same
   run(d, {answer(true), click(&H::cmdElimina)});
   EXPECT_EQ(d.boxTexts(), std::vector<std::string>(2, text("SURETODEL")));
-  EXPECT_EQ(d.screen(),
-            "[A],C | yes (DHCP) (DHCP) (DHCP) (DHCP) | no (NO PROXY) (NO PROXY) | SNUVRDL");
+  EXPECT_EQ(d.screen(), "[A],C | " + kShowsDhcp + " | SNUVRDL");
   EXPECT_EQ(d.ini(), profile({dhcpConn("A"), dhcpConn("C")}, GetParam(), "LAN", " 2 "));
 
   Harness x(file({staticConn("Solo", "10.0.0.5")}));
