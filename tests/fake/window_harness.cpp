@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <sstream>
 
 namespace veltrano::fake {
 
@@ -97,19 +98,16 @@ std::string yesNo(const FakeControl& list) {
 }  // namespace
 
 bool readsAs(const std::string& text, const std::string& lingua) {
-  std::string word;
-  for (const char c : text + " ") {
-    if (std::isalpha(static_cast<unsigned char>(c)) || static_cast<unsigned char>(c) >= 0x80) {
-      word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    } else if (!word.empty()) {
-      if (std::string(lingua == "IT" ? kOnlyEnglish : kOnlyItalian).find(" " + word + " ") !=
-          std::string::npos) {
-        return false;
-      }
-      word.clear();
-    }
+  std::string lowered, word;
+  for (const char c : text) {
+    lowered +=
+        std::isalpha(static_cast<unsigned char>(c)) ? static_cast<char>(std::tolower(c)) : ' ';
   }
-  return true;
+  std::istringstream words(lowered);
+  const std::string others = lingua == "IT" ? kOnlyEnglish : kOnlyItalian;
+  while (words >> word && others.find(" " + word + " ") == std::string::npos) {
+  }
+  return !words;
 }
 
 // Any message a test expects reads alike in both languages: the same lines and placeholders,
@@ -138,6 +136,17 @@ void Harness::batchEnds(std::optional<std::vector<NetworkAdapter>> after, int st
   batchRunner.runs = false;
   adapters.adapters = std::move(after);
   platform.wait(steps);
+}
+
+std::vector<FakeControl*> Harness::all() {
+  return {&frmConnessioni, &frmComandi,  &lblConnection,  &lblDHCP,
+          &lblIP,          &lblMask,     &lblGateway,     &lblDNS,
+          &lblUseProxy,    &lblProxy,    &lblProxyPort,   &cmbConnessione,
+          &cmbDHCP,        &cmbUseProxy, &txtConnessione, &txtIP,
+          &txtMask,        &txtGateway,  &txtDNS,         &txtProxy,
+          &txtProxyPort,   &cmdSetta,    &cmdNuova,       &cmdAnnullaModifiche,
+          &cmdSalva,       &cmdRinomina, &cmdElimina,     &cmdSettings,
+          &cmdLingua,      &cmdAiuto,    &cmdInfo,        &cmdEsci};
 }
 
 std::string Harness::screen() const {

@@ -2,6 +2,8 @@
 // from, the window's state in one line, and what a user does as steps a table can hold.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -66,6 +68,9 @@ class Harness {
   // each yes/no list as yes, no or -; each field's text, in brackets when disabled; and the
   // initials of the enabled buttons among Set, New, Undo, saVe, Rename, Delete, Language.
   std::string screen() const;
+  // Every control, as declared below: two frames, nine labels, three lists, seven text fields
+  // and eleven buttons.
+  std::vector<FakeControl*> all();
 
   FakeControl* focus = nullptr;
   FakeWindow window;
@@ -109,5 +114,21 @@ inline const auto typeIn = [](std::string t) -> Step {
 };
 Step newConnection(const std::string& name, const std::string& ip = "10.1.1.1");
 void run(Harness& h, const std::vector<Step>& steps);
+
+// The usual pair: an office on a static address and a home on DHCP behind a proxy.
+inline const std::vector<Conn> kTwo = {staticConn("Ufficio", "10.0.0.5"),
+                                       proxyConn("Casa", "px", "80")};
+
+// The rules of the window hold in both languages: a test of them runs in each.
+struct BothLanguages : ::testing::TestWithParam<std::string> {
+  std::string file(const std::vector<Conn>& conns = kTwo,
+                   const std::string& adapter = "LAN") const {
+    return profile(conns, GetParam(), adapter);
+  }
+  std::string text(const std::string& chiave, const std::vector<std::string>& args = {}) const {
+    return componi(h.text(chiave, GetParam()), args);
+  }
+  Harness h{file()};
+};
 
 }  // namespace veltrano::fake

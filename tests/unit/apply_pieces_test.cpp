@@ -10,26 +10,13 @@ namespace veltrano {
 namespace {
 
 TEST(ApplyPieces, OnlyFourPlainDecimalNumbersUpTo255ReadAsAnAddress) {
-  const std::pair<const char*, std::int64_t> rows[] = {{"0.0.0.0", 0},
-                                                       {"10.0.0.5", 0x0A000005},
-                                                       {"255.255.255.255", 0xFFFFFFFF},
-                                                       {"192.168.100.200", 0xC0A864C8},
-                                                       {"10.0.0.256", -1},
-                                                       {"10.0.0.05", -1},
-                                                       {"10.0.00.5", -1},
-                                                       {"10.0.0", -1},
-                                                       {"10.0.0.5.1", -1},
-                                                       {"10..0.5", -1},
-                                                       {"10.0.0.5 ", -1},
-                                                       {" 10.0.0.5", -1},
-                                                       {"10.0.0.-5", -1},
-                                                       {"10.0.0.1000", -1},
-                                                       {"1e1.0.0.5", -1},
-                                                       {"", -1},
-                                                       {"10.0.0.\xD9\xA5", -1}};
-  for (const auto& [text, value] : rows) {
-    const auto read = parseIPv4(text);
-    EXPECT_EQ(read ? std::int64_t{*read} : -1, value) << text;
+  EXPECT_EQ(parseIPv4("0.0.0.0"), 0u);
+  EXPECT_EQ(parseIPv4("192.168.100.200"), 0xC0A864C8u);
+  EXPECT_EQ(parseIPv4("255.255.255.255"), 0xFFFFFFFFu);
+  for (const char* text :
+       {"10.0.0.256", "10.0.0.05", "10.0.00.5", "10.0.0", "10.0.0.5.1", "10..0.5", "10.0.0.5 ",
+        " 10.0.0.5", "10.0.0.-5", "10.0.0.1000", "1e1.0.0.5", "", "10.0.0.\xD9\xA5"}) {
+    EXPECT_EQ(parseIPv4(text), std::nullopt) << text;
   }
 }
 

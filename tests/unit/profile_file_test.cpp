@@ -89,22 +89,20 @@ TEST(ProfileTable, AgreesWithAPlainModelThroughRandomChanges) {
     ASSERT_EQ(table.inserisciConnessione({"n", "SI", "", "", "", "", "NO", "", ""}),
               r < kMaxConnessioni);
   }
+  const auto last = [&model](const std::string& name) {
+    return std::find_if(model.rbegin(), model.rend(),
+                        [&](const Riga& r) { return r[kNome] == name; });
+  };
   for (int step = 0; step < 4000; ++step) {
     const std::string name = names[pick(8)];
-    const ValoriConnessione v{value(), "SI", value(), value(), value(),
-                              value(), "NO", value(), value()};
-    const Riga row{trimBlanks(v.nome),
-                   trimBlanks(v.ip),
-                   trimBlanks(v.mask),
-                   trimBlanks(v.gateway),
-                   trimBlanks(v.dns),
-                   trimBlanks(v.proxy),
-                   trimBlanks(v.proxyPort),
-                   "NO",
-                   "SI"};
+    Riga typed, row;
+    std::generate(typed.begin(), typed.end(), value);
+    const ValoriConnessione v{typed[kNome], "SI", typed[kIP],    typed[kMask],     typed[kGateway],
+                              typed[kDNS],  "NO", typed[kProxy], typed[kProxyPort]};
+    std::transform(typed.begin(), typed.end(), row.begin(), trimBlanks);
+    row[kUseProxy] = "NO", row[kDHCP] = "SI";
     const bool clean = std::none_of(row.begin(), row.end(), holdsLineBreak);
-    auto at =
-        std::find_if(model.rbegin(), model.rend(), [&](const Riga& r) { return r[kNome] == name; });
+    const auto at = last(name);
     const bool found = at != model.rend();
     switch (pick(4)) {
       case 0:
@@ -113,9 +111,7 @@ TEST(ProfileTable, AgreesWithAPlainModelThroughRandomChanges) {
         break;
       case 1:
         ASSERT_EQ(table.updateConnessione(name, v), found && clean);
-        if (found && clean) {
-          *at = row;
-        }
+        std::fill_n(at, found && clean ? 1 : 0, row);
         break;
       case 2:
         ASSERT_EQ(table.rinominaConnessione(name, v.nome), found && !holdsLineBreak(v.nome));
@@ -125,15 +121,11 @@ TEST(ProfileTable, AgreesWithAPlainModelThroughRandomChanges) {
         break;
       default:
         ASSERT_EQ(table.eliminaConnessione(name), found);
-        if (found) {
-          model.erase(std::prev(at.base()));
-        }
+        model.erase(found ? std::prev(at.base()) : model.end(), found ? at.base() : model.end());
     }
     ASSERT_EQ(table.count(), static_cast<int>(model.size()));
-    at =
-        std::find_if(model.rbegin(), model.rend(), [&](const Riga& r) { return r[kNome] == name; });
     ASSERT_EQ(table.cercaConnessione(name),
-              at == model.rend() ? -1 : static_cast<int>(model.rend() - at));
+              last(name) == model.rend() ? -1 : static_cast<int>(model.rend() - last(name)));
   }
   std::string expected, written;
   for (const Riga& riga : model) {

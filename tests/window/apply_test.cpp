@@ -10,17 +10,7 @@ namespace {
 
 using H = Harness;
 using Adapters = std::vector<NetworkAdapter>;
-const std::vector<Conn> kTwo = {staticConn("Ufficio", "10.0.0.5"), proxyConn("Casa", "px", "80")};
-
-struct Apply : ::testing::TestWithParam<std::string> {
-  std::string file(const std::string& adapter = "LAN") const {
-    return profile(kTwo, GetParam(), adapter);
-  }
-  std::string text(const std::string& chiave, std::vector<std::string> args = {}) const {
-    return componi(h.text(chiave, GetParam()), args);
-  }
-  Harness h{file()};
-};
+struct Apply : BothLanguages {};
 INSTANTIATE_TEST_SUITE_P(BothLanguages, Apply, ::testing::Values("IT", "IN"));
 
 std::string batch(const std::string& name, const std::string& address, const std::string& dns) {
@@ -69,7 +59,7 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
       {"WLAN", {}, text("UNKNOWNADAPTER", {"WLAN", "\"LAN\""})},
   };
   for (const auto& [adapter, steps, message] : rows) {
-    Harness x(file(adapter));
+    Harness x(file(kTwo, adapter));
     run(x, steps);
     x.cmdSetta.click();
     EXPECT_EQ(x.boxTexts(), std::vector<std::string>{message});
