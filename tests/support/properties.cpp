@@ -1,7 +1,6 @@
 #include "support/properties.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "shell/text_codec.h"
 #include "store/profile_file.h"
@@ -37,18 +36,6 @@ bool carriable(const BatchInput& in) {
                                      clean(in.gateway, false) && clean(in.dns, false));
   return clean(in.nome, true) && clean(in.interfaccia, false) && addresses &&
          (in.interfaccia.empty() || in.interfaccia.back() != '\\');
-}
-
-std::vector<std::string> crLfLines(std::string_view text) {
-  std::vector<std::string> out;
-  for (auto end = text.find("\r\n"); end != std::string_view::npos; end = text.find("\r\n")) {
-    out.emplace_back(text.substr(0, end));
-    text.remove_prefix(end + 2);
-  }
-  if (!text.empty()) {
-    out.emplace_back("\n");  // a last line without its CR LF, which no line can equal
-  }
-  return out;
 }
 
 // One batch line as cmd.exe reads it: the literal text its command receives, or nullopt when
@@ -98,19 +85,23 @@ std::string batchProblem(const BatchInput& in) {
   const std::string expected[] = {"rem setting connessione " + in.nome,
                                   "netsh interface ip set address " + adapter + tails[0],
                                   "netsh interface ip set dns " + adapter + tails[1]};
-  const auto lines = crLfLines(*batch);
-  if (lines.size() != 3) {
-    return "not three CR LF lines";
-  }
+  std::string_view rest = *batch;
   for (std::size_t i = 0; i < 3; ++i) {
-    const auto read = readAsCmd(lines[i], i > 0);
+    const auto end = rest.find("\r\n");
+    const std::string_view line = rest.substr(0, end);
+    if (end == std::string_view::npos || line.find_first_of("\r\n") != std::string_view::npos) {
+      return "not three CR LF lines";
+    }
+    const auto read = readAsCmd(line, i > 0);
     // A " in the name may turn the comment's escapes into literal carets: harmless there.
     const bool commentWithQuote = i == 0 && in.nome.find('"') != std::string::npos;
     if (!read || (*read != expected[i] && !commentWithQuote)) {
-      return "cmd does not read line " + std::to_string(i + 1) + " as written: " + lines[i];
+      return "cmd does not read line " + std::to_string(i + 1) +
+             " as written: " + std::string(line);
     }
+    rest.remove_prefix(end + 2);
   }
-  return {};
+  return rest.empty() ? "" : "more than three lines";
 }
 
 std::string profileRoundTripProblem(std::string_view bytes) {

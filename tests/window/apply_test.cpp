@@ -105,9 +105,8 @@ TEST_P(Apply, ALaterApplyWaitsForTheBatchBeforeItThenGoesAheadOrGivesUp) {
 
 // The adapter "LAN" as the system shows it once the batch has ended.
 struct Seen {
-  std::string name = "LAN", address = "10.0.0.5";
-  int prefix = 24;
-  IPv4Address::State state = IPv4Address::State::Preferred;
+  std::string name = "LAN";
+  std::vector<IPv4Address> addresses = {{"10.0.0.5", 24}};
   std::vector<std::string> gateways = {"10.0.0.1"}, dns = {"10.0.0.2"};
   bool dhcp = false;
 };
@@ -121,10 +120,11 @@ TEST_P(Apply, TheAdapterIsReadBackOnceTheBatchHasEndedAndOnlyADifferenceIsTold) 
   const std::tuple<int, std::optional<Seen>, std::string> rows[] = {
       // 0: static, 1: DHCP
       {0, Seen{.name = "lan"}, ""},
-      {0, Seen{.state = State::Tentative}, ""},
-      {0, Seen{.address = "10.0.0.6"}, ip},
-      {0, Seen{.prefix = 16}, ip},
-      {0, Seen{.state = State::Duplicate}, line("VERIFYDUPLICATE", {"10.0.0.5"})},
+      {0, Seen{.addresses = {{"10.0.0.5", 24, State::Tentative}}}, ""},
+      {0, Seen{.addresses = {{"10.0.0.6", 24}}}, ip},
+      {0, Seen{.addresses = {{"10.0.0.5", 16}}}, ip},
+      {0, Seen{.addresses = {{"10.0.0.5", 24, State::Duplicate}}},
+       line("VERIFYDUPLICATE", {"10.0.0.5"})},
       {0, Seen{.gateways = {}, .dns = {"10.0.0.3"}},
        line("VERIFYNOTSET", {h.text("GATEWAY", GetParam()), "10.0.0.1"}) +
            line("VERIFYNOTSET", {h.text("DNS", GetParam()), "10.0.0.2"})},
@@ -133,7 +133,7 @@ TEST_P(Apply, TheAdapterIsReadBackOnceTheBatchHasEndedAndOnlyADifferenceIsTold) 
       {2, Seen{}, line("VERIFYUNCHECKED", {})},  // the batch never ends
       {3, Seen{.gateways = {}, .dns = {}}, ""},  // none asked: none looked for
       {1, Seen{}, line("VERIFYNODHCP", {})},
-      {1, Seen{.address = "", .dhcp = true}, ""},
+      {1, Seen{.addresses = {}, .dhcp = true}, ""},
   };
   for (const auto& [kind, seen, told] : rows) {
     Harness x(file());
@@ -145,11 +145,7 @@ TEST_P(Apply, TheAdapterIsReadBackOnceTheBatchHasEndedAndOnlyADifferenceIsTold) 
     x.cmdSetta.click();
     std::optional<Adapters> after;
     if (seen) {
-      const auto addresses =
-          seen->address.empty()
-              ? std::vector<IPv4Address>{}
-              : std::vector{IPv4Address{seen->address, seen->prefix, seen->state}};
-      after = Adapters{{seen->name, false, seen->dhcp, addresses, seen->gateways, seen->dns}};
+      after = Adapters{{seen->name, false, seen->dhcp, seen->addresses, seen->gateways, seen->dns}};
     }
     x.batchEnds(after, kind == 2 ? 0 : ApplyFlow::kPassiVerifica - 1);
     x.batchRunner.runs = kind == 2;

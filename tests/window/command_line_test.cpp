@@ -29,9 +29,7 @@ TEST(CommandLine, ExitCodesAndBoxes) {
       {{"/apply", "Ufficio", "/quiet"}, kExitUsage, "", 0, ""},
       {{"/?"}, kExitVerified, "USAGE", 0, "IN"},
       {{"/apply"}, kExitUsage, "USAGE"},
-      {{"/apply", "  "}, kExitUsage, "USAGE"},
       {{"/apply", "Ufficio", "/apply", "Casa"}, kExitUsage, "USAGE"},
-      {{"/apply", "Ufficio", "/quiet", "/quiet"}, kExitUsage, ""},
       {{"Ufficio"}, kExitUsage, "USAGE", 0, "IN"},
       {{"/?", "/quiet"}, kExitUsage, ""},
   };
