@@ -3,6 +3,7 @@
 // something wrong throws, so a flow stops at its first fault with a clear message.
 #pragma once
 
+#include <share.h>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -23,8 +24,7 @@ namespace ids = veltrano::ids;
 using Row = veltrano::ValoriConnessione;
 // The bytes of a text in a code page; empty when a character has none (a fault of the flow).
 using CodePage = veltrano::win32::CodePageCodec;
-using veltrano::win32::narrow;
-using veltrano::win32::widen;
+using veltrano::win32::narrow, veltrano::win32::widen;
 
 // Throws when a check fails, so that the flow stops there.
 inline void check(bool good, const std::string& what) {
@@ -68,31 +68,18 @@ inline std::string msg(const std::string& key, const std::string& language = "IT
 // The driver's own name for the key of the proxy values, so that a wrong key in the program shows.
 constexpr auto kProxyKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 
-// A value of the user's Internet settings, its bytes as the registry holds them (none when
-// there is no such value).
+// A value of the user's Internet settings, its bytes as the registry holds them (a missing value
+// leaves all 1024 NULs, or none, which no flow expects).
 inline void expectSetting(const char* name, const std::string& expected) {
-  char bytes[1024];
-  DWORD size = sizeof bytes;
-  const LSTATUS read =
-      RegGetValueA(HKEY_CURRENT_USER, kProxyKey, name, RRF_RT_ANY, nullptr, bytes, &size);
-  same(name, expected, read == ERROR_SUCCESS ? std::string(bytes, size) : "");
+  std::string bytes(1024, '\0');
+  DWORD size = 1024;
+  RegGetValueA(HKEY_CURRENT_USER, kProxyKey, name, RRF_RT_ANY, nullptr, bytes.data(), &size);
+  same(name, expected, bytes.substr(0, size));
 }
 
 // Where the driver, run as netsh.exe, writes each call: a line of arguments joined by "|". The
 // temporary folder is the user's, elevated or not.
 inline const fs::path kNetshRecord = fs::temp_directory_path() / "netsh-calls.txt";
-
-// The record once netsh has been called `wanted` times.
-inline std::string netshCalls(int wanted) {
-  std::string calls;
-  const bool called = poll([&] {
-    calls = bytesOf(kNetshRecord);
-    return std::count(calls.begin(), calls.end(), '\n') >= wanted;
-  });
-  // Never called at all: is the driver in the prefix's system32 as netsh.exe?
-  check(called, "netsh called fewer than " + std::to_string(wanted) + " times: [" + calls + "]");
-  return calls;
-}
 
 // This machine as the program sees it: the name of the first adapter a user can pick that has an
 // IPv4 address (under Wine, a Linux interface); the names of all, as a refusal lists them; and a
@@ -144,7 +131,8 @@ class Session {
   }
 
   std::string read(const std::string& name) const { return bytesOf(folder / name); }
-  // The exit code, once the program has ended; `windowless`: showing no window on the way.
+  // The exit code once the program has ended (~0 when unreadable); `windowless`: showing no
+  // window on the way.
   DWORD waitForExit(bool windowless = false) const {
     // WaitForSingleObject gives 0 once the process has ended.
     for (const auto end = GetTickCount64() + 15000; WaitForSingleObject(process_.hProcess, 20);) {
@@ -152,8 +140,7 @@ class Session {
       check(!windowless || !find(nullptr), "veltrano.exe showed a window");
     }
     DWORD code = 0;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
+    return GetExitCodeProcess(process_.hProcess, &code) ? code : ~0ul;
   }
 
   // A shown top-level window of the program, of this class (null: any) and caption (empty: any).

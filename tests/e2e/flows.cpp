@@ -11,9 +11,7 @@ const Row kUfficio{"Ufficio",      "NO", "192.168.10.25",     "255.255.255.0", "
                    "192.168.10.2", "SI", "proxy.example.org", "8080"};
 const Row kUniversita{"Università", "SI", "DHCP",     "DHCP",    "DHCP",
                       "DHCP",       "NO", "NO PROXY", "NO PROXY"};
-const Row kLaboratorio{"Laboratorio", "NO", "10.0.0.5", "255.0.0.0", "10.0.0.1",
-                       "10.0.0.2",    "NO", "NO PROXY", "NO PROXY"};
-const std::vector<Row> kRows{kUfficio, kUniversita, kLaboratorio};
+const std::vector<Row> kRows{kUfficio, kUniversita};
 const std::string kAdapter = "Rete locale";
 
 // velt2.ini's bytes, the count line as a user wrote it or as the program rewrites it, in the
@@ -33,7 +31,7 @@ const std::pair<int, std::string Row::*> kFields[] = {
     {ids::txtDNS, &Row::dns}, {ids::txtProxy, &Row::proxy}, {ids::txtProxyPort, &Row::proxyPort}};
 
 // The connection shown, and the captions in the window's language.
-void expectShown(Session& s, const Row& r, const std::string& language = "IT") {
+void expectShown(Session& s, const Row& r, const std::string& language) {
   same("cmdSetta", msg("SETTA", language), s.text(ids::cmdSetta));
   same("cmbConnessione", r.nome, s.text(ids::cmbConnessione));
   same("cmbDHCP", msg(r.dhcp, language), s.text(ids::cmbDHCP));
@@ -41,91 +39,95 @@ void expectShown(Session& s, const Row& r, const std::string& language = "IT") {
   for (const auto& [id, value] : kFields) same("field " + std::to_string(id), r.*value, s.text(id));
 }
 
-// Types a static connection with a proxy as a user would, the yes/no lists first.
-void enter(Session& s, const Row& r) {
-  s.pick(ids::cmbDHCP, 1);
-  s.pick(ids::cmbUseProxy, 0);
-  for (const auto& [id, value] : kFields) s.type(id, r.*value);
-}
-
-// Starts on a profile saved as UTF-8 with a BOM, as Notepad saves it; the switch keeps it so.
-void startBrowseSwitchAndRestart(const fs::path& exe) {
-  Session s(exe, profile(kRows, kAdapter, "IT", false, true));
-  check(s.count(ids::cmbConnessione) == 3, "cmbConnessione should hold 3 entries");
-  expectShown(s, kUfficio);
+// With no velt2.ini the program says so in Italian and ends. On an English profile saved as UTF-8
+// with a BOM, as Notepad saves it, it browses, shows About and the English help, switches to
+// Italian keeping the BOM, ends, and starts again in Italian on the file it left, with the
+// Italian help. Switching back while another program holds the file is refused in English (the
+// new language), the program ends and the file stays as it was.
+void starting(const fs::path& exe) {
+  Session none(exe, std::nullopt);
+  none.ask(0, msg("NOINIFILE"), IDOK);
+  none.waitForExit();
+  check(!fs::exists(none.folder / "velt2.ini"), "the program created velt2.ini");
+  const std::string italian = profile(kRows, kAdapter, "IT", false, true);
+  Session s(exe, profile(kRows, kAdapter, "IN", false, true));
+  expectShown(s, kUfficio, "IN");
   s.pick(ids::cmbConnessione, 1);
-  expectShown(s, kUniversita);
+  s.ask(ids::cmdInfo, msg("ABOUT"), IDOK);
+  s.click(ids::cmdAiuto);
+  s.waitFor(nullptr, msg("HELPFILENAME", "IN"));
   s.click(ids::cmdLingua);
-  expectShown(s, kUniversita, "IN");
-  same("velt2.ini", profile(kRows, kAdapter, "IN", false, true), s.read("velt2.ini"));
+  expectShown(s, kUniversita, "IT");
+  same("velt2.ini", italian, s.read("velt2.ini"));
   s.click(ids::cmdEsci);
   s.waitForExit();
-  // Started again on the file it left.
+  // Started again where it was, on the file it left.
   Session again(s.folder / "veltrano.exe", std::nullopt);
-  expectShown(again, kUfficio, "IN");
+  expectShown(again, kUfficio, "IT");
+  again.click(ids::cmdAiuto);
+  again.waitFor(nullptr, msg("HELPFILENAME"));
+  FILE* const holder = _wfsopen((again.folder / "velt2.ini").c_str(), L"rb", _SH_DENYRW);
+  again.ask(ids::cmdLingua, msg("NOINIFILE", "IN"), IDOK);
+  again.waitForExit();
+  std::fclose(holder);
+  same("velt2.ini kept", italian, s.read("velt2.ini"));
 }
 
-void startWithoutTheFile(const fs::path& exe) {
-  Session s(exe, std::nullopt);
-  s.ask(0, msg("NOINIFILE"), IDOK);
-  s.waitForExit();
-  check(!fs::exists(s.folder / "velt2.ini"), "the program created velt2.ini");
-}
-
-void newEditRenameAndDelete(const fs::path& exe) {
+// Each command rewrites velt2.ini at once. An adapter name typed in Settings is stored, and
+// refused by the apply before anything is written when this machine has no such adapter; one
+// picked from the list is stored as it is.
+void editing(const fs::path& exe) {
+  const auto [adapter, names, here] = machine();
   const Row added{"Palestra",   "NO", "172.16.5.10",    "255.255.0.0", "172.16.0.1",
                   "172.16.0.2", "SI", "proxy.gym.test", "3128"};
-  Row edited{"Laboratorio", "NO", "10.0.0.5",       "255.0.0.0", "10.0.0.1",
-             "10.0.0.3",    "SI", "proxy.lab.test", "8080"};
+  std::vector<Row> rows{kUfficio, kUniversita, added};
   Session s(exe, profile());
   s.click(ids::cmdNuova);
   s.type(ids::txtConnessione, added.nome);
-  enter(s, added);
+  s.pick(ids::cmbDHCP, 1);
+  s.pick(ids::cmbUseProxy, 0);
+  for (const auto& [id, value] : kFields) s.type(id, added.*value);
   s.click(ids::cmdSalva);
-  expectShown(s, added);
-  std::vector<Row> rows{kUfficio, kUniversita, kLaboratorio, added};
   same("velt2.ini after the new one", profile(rows, kAdapter, "IT", true), s.read("velt2.ini"));
-  s.pick(ids::cmbConnessione, 2);
-  enter(s, edited);
+  s.pick(ids::cmbConnessione, 0);
+  s.type(ids::txtDNS, rows[0].dns = "192.168.10.3");
   s.ask(ids::cmdSalva, msg("SURETOSAVE"), IDYES);
-  rows[2] = edited;
   same("velt2.ini after the edit", profile(rows, kAdapter, "IT", true), s.read("velt2.ini"));
-  s.ask(ids::cmdRinomina, msg("INSRENAME") + " " + edited.nome, IDOK, "Sede");
-  rows[2].nome = "Sede";
+  s.ask(ids::cmdRinomina, msg("INSRENAME") + " " + kUfficio.nome, IDOK, rows[0].nome = "Sede");
   same("velt2.ini after the rename", profile(rows, kAdapter, "IT", true), s.read("velt2.ini"));
   s.pick(ids::cmbConnessione, 1);
   s.ask(ids::cmdElimina, msg("SURETODEL"), IDYES);
-  check(s.count(ids::cmbConnessione) == 3, "cmbConnessione should hold 3 entries");
   rows.erase(rows.begin() + 1);
   same("velt2.ini after the delete", profile(rows, kAdapter, "IT", true), s.read("velt2.ini"));
-}
-
-// A name typed in Settings is stored, and refused by the apply before anything is written when
-// this machine has no such adapter; one picked from the list is stored as it is.
-void adapterSetting(const fs::path& exe) {
-  const auto [adapter, names, here] = machine();
-  Session s(exe, profile());
   same("adapter", kAdapter, s.ask(ids::cmdSettings, msg("INSINTERFACE"), IDOK, "  Wi-Fi 2  "));
-  same("velt2.ini", profile(kRows, "Wi-Fi 2"), s.read("velt2.ini"));
+  same("velt2.ini", profile(rows, "Wi-Fi 2", "IT", true), s.read("velt2.ini"));
   s.ask(ids::cmdSetta, veltrano::componi(msg("UNKNOWNADAPTER"), {"Wi-Fi 2", names}), IDOK);
   check(!fs::exists(s.folder / "lastconnection.bat") && !fs::exists(kNetshRecord), "batch written");
   s.ask(ids::cmdSettings, msg("INSINTERFACE"), IDOK, adapter, true);
-  same("velt2.ini after picking", profile(kRows, adapter), s.read("velt2.ini"));
+  same("velt2.ini after picking", profile(rows, adapter, "IT", true), s.read("velt2.ini"));
 }
 
-// Applies, one after the other: a connection the adapter already has (nothing is told), one on
-// DHCP (Wine reports DHCP off: told), and one static with a proxy. The proxy values are preset to
-// ones that no apply writes.
-void apply(const fs::path& exe) {
+// `/apply NAME /quiet` shows no window and gives 0 for a connection the adapter already has, 1
+// for one it does not get under Wine, whose netsh changes nothing. Then in the window, one after
+// the other: the one the adapter has (nothing is told), one on DHCP (Wine reports DHCP off:
+// told), and one static with a proxy. The proxy values are preset to ones that no apply writes.
+void applying(const fs::path& exe) {
   const auto [adapter, names, here] = machine();
+  const std::string ini = profile({here, kUniversita, kUfficio}, adapter);
+  for (const auto& [row, code] : {std::pair{here, 0ul}, {kUfficio, 1ul}}) {
+    Session s(exe, ini, L"/apply \"" + widen(row.nome) + L"\" /quiet");
+    same("exit code of " + row.nome, std::to_string(code), std::to_string(s.waitForExit(true)));
+    check(s.read("lastconnection.bat").starts_with("rem setting connessione " + row.nome + "\r\n"),
+          "the batch of " + row.nome);
+  }
   const std::string kept("kept.test:1", 12);  // with its NUL
   RegSetKeyValueA(HKEY_CURRENT_USER, kProxyKey, "ProxyEnable", REG_DWORD, "\2\0\0\0", 4);
   RegSetKeyValueA(HKEY_CURRENT_USER, kProxyKey, "ProxyServer", REG_SZ, kept.data(), 12);
-  Session s(exe, profile({here, kUniversita, kUfficio}, adapter));
+  Session s(exe, ini);
   s.click(ids::cmdSetta);
   Sleep(7000);  // past the time the program gives an adapter to settle
   s.click(0);
-  std::string calls = netshCalls(2);
+  std::string calls = bytesOf(kNetshRecord);  // its batch has long ended
   for (const auto& [index, row] : {std::pair{1, kUniversita}, {2, kUfficio}}) {
     const bool dhcp = row.dhcp == "SI";
     const std::string told =
@@ -140,48 +142,14 @@ void apply(const fs::path& exe) {
       std::replace(tail.begin(), tail.end(), ' ', '|');
       calls += "interface|ip|set|" + verb + "|" + adapter + tail + "\r\n";
     }
-    same("what netsh received", calls, netshCalls(2 * index + 2));
+    // The batch runs on after the click has returned. Nothing recorded at all: is the driver in
+    // the prefix's system32 as netsh.exe?
+    poll([&] { return bytesOf(kNetshRecord) == calls; });
+    same("what netsh received", calls, bytesOf(kNetshRecord));
     same("batch file", CodePage(850).fromUtf8(batch).value_or(""), s.read("lastconnection.bat"));
     expectSetting("ProxyEnable", std::string(dhcp ? "\0\0\0\0" : "\1\0\0\0", 4));
     expectSetting("ProxyServer", dhcp ? kept : row.proxy + ":" + row.proxyPort + '\0');
   }
-}
-
-void commandLine(const fs::path& exe) {
-  const auto [adapter, names, here] = machine();
-  const std::string ini = profile({here, kUfficio}, adapter);
-  for (const auto& [row, code] : {std::pair{here, 0ul}, {kUfficio, 1ul}}) {
-    Session s(exe, ini, L"/apply \"" + widen(row.nome) + L"\" /quiet");
-    same("exit code of " + row.nome, std::to_string(code), std::to_string(s.waitForExit(true)));
-    check(s.read("lastconnection.bat").starts_with("rem setting connessione " + row.nome + "\r\n"),
-          "the batch of " + row.nome);
-    same("velt2.ini", ini, s.read("velt2.ini"));
-  }
-}
-
-// Beside the exe under test stand help files titled with their own names, so the viewer's
-// caption tells which one opened.
-void helpAndAbout(const fs::path& exe) {
-  Session s(exe, profile());
-  s.ask(ids::cmdInfo, msg("ABOUT"), IDOK);
-  s.click(ids::cmdAiuto);
-  // Wine's viewer shows one help file at a time.
-  PostMessageW(s.waitFor(nullptr, msg("HELPFILENAME")), WM_CLOSE, 0, 0);
-  s.click(ids::cmdLingua);
-  s.click(ids::cmdAiuto);
-  s.waitFor(nullptr, msg("HELPFILENAME", "IN"));
-}
-
-void lockedWhileSaving(const fs::path& exe) {
-  Session s(exe, profile());
-  s.window();
-  const HANDLE holder = CreateFileW((s.folder / "velt2.ini").c_str(), GENERIC_READ, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  check(holder != INVALID_HANDLE_VALUE, "the driver cannot hold velt2.ini");
-  s.ask(ids::cmdLingua, msg("NOINIFILE", "IN"), IDOK);
-  s.waitForExit();
-  CloseHandle(holder);
-  same("velt2.ini", profile(), s.read("velt2.ini"));
 }
 
 // Runs veltrano.exe where the release archive put it, given or in the one folder the archive
@@ -197,14 +165,9 @@ void release(const fs::path& program) {
 
 // One row a flow; CMake reads the names from here.
 const std::pair<const char*, void (*)(const fs::path& program)> kFlows[] = {
-    {"starts_on_utf8_browses_switches_language_and_restarts", startBrowseSwitchAndRestart},
-    {"without_the_file_reports_in_italian_and_ends", startWithoutTheFile},
-    {"new_edit_rename_and_delete_rewrite_the_file", newEditRenameAndDelete},
-    {"adapter_typed_or_picked_is_stored_and_an_unknown_one_refused", adapterSetting},
-    {"apply_runs_netsh_sets_the_proxy_and_tells_only_what_is_not_as_asked", apply},
-    {"command_line_applies_without_a_window_and_returns_the_verification", commandLine},
-    {"help_and_about_follow_the_language", helpAndAbout},
-    {"file_locked_while_saving_is_reported_and_kept", lockedWhileSaving},
+    {"starts_with_or_without_the_file_switches_language_and_keeps_a_locked_file", starting},
+    {"new_edit_rename_delete_and_the_adapter_setting_rewrite_the_file", editing},
+    {"apply_from_command_line_and_window_runs_netsh_sets_proxy_and_verifies", applying},
     {"unzipped_release_starts_in_italian_and_opens_the_italian_help", release},
 };
 

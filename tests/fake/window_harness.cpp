@@ -111,7 +111,8 @@ bool readsAs(const std::string& text, const std::string& lingua) {
 }
 
 // Any message a test expects reads alike in both languages: the same lines and placeholders,
-// each in words of its own language. (What a box shows is checked by the fake dialogs.)
+// each in words of its own language, and a text of its own. (What a box shows is checked by the
+// fake dialogs.)
 std::string Harness::text(const std::string& chiave, const std::string& lingua) const {
   const std::string it = catalogo.getMessaggio(chiave, "IT"),
                     en = catalogo.getMessaggio(chiave, "IN");
@@ -124,6 +125,7 @@ std::string Harness::text(const std::string& chiave, const std::string& lingua) 
   };
   EXPECT_EQ(shape(it), shape(en)) << chiave;
   EXPECT_TRUE(it == en || (readsAs(it, "IT") && readsAs(en, "IN"))) << chiave;
+  EXPECT_TRUE(chiave == "NOERR" || (it != dialogs.forbidden[0] && en != dialogs.forbidden[1]));
   return catalogo.getMessaggio(chiave, lingua);
 }
 
