@@ -27,12 +27,6 @@ TEST_P(Editing, NewStartsEmptyAbortShowsTheConnectionAgainAndSaveAppendsTheNewOn
   three.push_back({"Hotel", "10.1.1.1", "", "", "", "p", "8080", "SI", "NO"});
   EXPECT_EQ(h.ini(), profile(three, GetParam(), "LAN", " 3 "));
   EXPECT_TRUE(h.dialogs.boxes.empty());
-
-  Harness empty(file({}));  // the first connection of an empty file enables every button
-  run(empty, {newConnection("Casa", ""), pick(&H::cmbDHCP, 0), click(&H::cmdSalva),
-              click(&H::cmdNuova), click(&H::cmdNuova)});
-  EXPECT_EQ(empty.screen(), "[Casa] | " + kShowsDhcp + " | SNUVRDL");
-  EXPECT_EQ(empty.ini(), profile({dhcpConn("Casa")}, GetParam(), "LAN", " 1 "));
 }
 
 // Each row leads to one refusal of Save: its message, and nothing else changes.

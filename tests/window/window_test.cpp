@@ -41,7 +41,7 @@ TEST(StartUp, FromADrivesRootTheFolderKeepsItsOneBackslash) {
   EXPECT_EQ(h.files.files["D:\\velt2.ini"], profile({dhcpConn("A")}, "IN", "LAN", " 1 "));
 }
 
-TEST(Display, ShowsEachConnectionPickedAndTheYesNoListsSwitchTheirFields) {
+TEST(Display, ShowsEachConnectionPickedTheYesNoListsSwitchTheirFieldsAndFocusIsHighlighted) {
   Harness h(profile({dhcpConn("Casa"),
                      staticConn("Ufficio", "10.0.0.5"),
                      proxyConn("Bar", "px", "80"),
@@ -62,13 +62,8 @@ TEST(Display, ShowsEachConnectionPickedAndTheYesNoListsSwitchTheirFields) {
     EXPECT_EQ(h.screen(), screen + " | SNUVRDL");
   }
   EXPECT_EQ(h.cmbDHCP.items, (std::vector<std::string>{h.text("SI", "IT"), h.text("NO", "IT")}));
-  Harness empty(profile({}, "IN"));  // with no connection only the buttons needing none work
-  empty.cmdLingua.click();
-  EXPECT_EQ(empty.screen(), " | -     | -   | NL");
-}
-
-TEST(Display, TheFocusedFieldAloneIsHighlightedAndADisabledOneCannotTakeIt) {
-  Harness h(profile({staticConn("Ufficio", "10.0.0.5")}));
+  // The focused field alone is highlighted; a disabled one cannot take the focus.
+  h.cmbConnessione.pick(1);
   h.txtIP.type("x");
   EXPECT_EQ(h.txtIP.backColour, rgb(99, 200, 250));
   h.cmbUseProxy.pick(0);
@@ -76,6 +71,9 @@ TEST(Display, TheFocusedFieldAloneIsHighlightedAndADisabledOneCannotTakeIt) {
   h.cmbDHCP.pick(0);
   h.txtMask.setFocus();
   EXPECT_EQ(h.focus, &h.cmbDHCP);
+  Harness empty(profile({}, "IN"));  // with no connection only the buttons needing none work
+  empty.cmdLingua.click();
+  EXPECT_EQ(empty.screen(), " | -     | -   | NL");
 }
 
 // Every caption, label and tooltip has a text of its own, in the window's language.
