@@ -6,14 +6,12 @@ namespace veltrano::fake {
 
 namespace {
 
-// The next answer a test gave; an unexpected box fails the test and gets `none`.
+// The next answer a test gave; an unexpected box fails the test and gets No, or Cancel.
 template <class T>
-T next(std::deque<T>& answers, const T& none, const std::string& box) {
+T next(std::deque<T>& answers, const std::string& box) {
   EXPECT_FALSE(answers.empty()) << "an unexpected box: " << box;
-  const T answer = answers.empty() ? none : answers.front();
-  if (!answers.empty()) {
-    answers.pop_front();
-  }
+  const T answer = answers.empty() ? T() : answers.front();
+  answers.erase(answers.begin(), answers.begin() + (answers.empty() ? 0 : 1));
   return answer;
 }
 
@@ -89,13 +87,13 @@ int FakeDialogs::messageBox(const std::string& text, int style, const std::strin
     EXPECT_EQ(text.find(std::string("%") + digit), std::string::npos) << "unfilled: " << text;
   }
   boxes.push_back({text, style, title, {}});
-  return style == kYesNo && next(answers, false, text) ? kAnswerYes : 7;
+  return style == kYesNo && next(answers, text) ? kAnswerYes : 7;
 }
 
 std::string FakeDialogs::inputBox(const std::string& prompt, const std::string& title,
                                   const std::string& initialText) {
   boxes.push_back({prompt, -1, title, initialText});
-  return next(typed, std::string(), prompt);
+  return next(typed, prompt);
 }
 
 void FakePlatform::afterDelay(int milliseconds, Handler handler) {

@@ -7,18 +7,6 @@
 
 namespace veltrano::fake {
 
-Conn dhcpConn(const std::string& name) {
-  return {name, "DHCP", "DHCP", "DHCP", "DHCP", "NO PROXY", "NO PROXY", "NO", "SI"};
-}
-
-Conn staticConn(const std::string& name, const std::string& ip) {
-  return {name, ip, "255.255.255.0", "10.0.0.1", "10.0.0.2", "NO PROXY", "NO PROXY", "NO", "NO"};
-}
-
-Conn proxyConn(const std::string& name, const std::string& proxy, const std::string& port) {
-  return {name, "DHCP", "DHCP", "DHCP", "DHCP", proxy, port, "SI", "SI"};
-}
-
 std::string lines(const std::vector<std::string>& each) {
   std::string out;
   for (const auto& line : each) {
@@ -38,19 +26,14 @@ std::string profile(const std::vector<Conn>& conns, const std::string& lingua,
   return lines(all);
 }
 
-NetworkAdapter lanAdapter() {
-  return {"LAN", false, false, {{"10.0.0.5", 24}}, {"10.0.0.1"}, {"10.0.0.2"}};
-}
-
 Harness::Harness() {
-  for (FakeControl* control : {&cmbConnessione, &cmbDHCP, &cmbUseProxy, &txtConnessione, &txtIP,
-                               &txtMask, &txtGateway, &txtDNS, &txtProxy, &txtProxyPort}) {
+  for (FakeControl* control : all()) {
     control->focus = &focus;
   }
   txtConnessione.visible = false;
   cmdInfo.caption = "Info";  // the design-time caption, which no language changes
   platform.folder = kFolder;
-  adapters.adapters = {{lanAdapter(), {"Loopback", true, false, {{"127.0.0.1", 8}}, {}, {}}}};
+  adapters.adapters = {{kLan, {"Loopback", true, false, {{"127.0.0.1", 8}}, {}, {}}}};
   catalogo.caricaMessaggi();
   dialogs.forbidden = {catalogo.getMessaggio("NOERR", "IT"), catalogo.getMessaggio("NOERR", "IN")};
   Controls controls{window,   frmConnessioni, frmComandi,     lblConnection,  lblDHCP,
@@ -64,11 +47,6 @@ Harness::Harness() {
                     batchRunner, adapters, windows1252(), codePage850()};
   form = std::make_unique<frmMain>(controls, services);
   window.onUnload = [this] { form->Form_Unload(); };
-}
-
-std::string Harness::decoded(const std::string& path, const TextCodec& codec) const {
-  const auto found = files.files.find(path);
-  return found == files.files.end() ? std::string() : codec.toUtf8(found->second);
 }
 
 std::vector<std::string> Harness::boxTexts() const {
@@ -146,7 +124,7 @@ std::vector<FakeControl*> Harness::all() {
           &cmdLingua,      &cmdAiuto,    &cmdInfo,        &cmdEsci};
 }
 
-std::string Harness::screen() const {
+std::string Harness::screen() {
   std::string out;
   for (int i = 0; i < cmbConnessione.count(); ++i) {
     const std::string& item = cmbConnessione.items[static_cast<std::size_t>(i)];
@@ -157,12 +135,9 @@ std::string Harness::screen() const {
   out += " | " + yesNo(cmbDHCP) + " " + field(txtIP) + " " + field(txtMask) + " " +
          field(txtGateway) + " " + field(txtDNS) + " | " + yesNo(cmbUseProxy) + " " +
          field(txtProxy) + " " + field(txtProxyPort) + " | ";
-  const std::pair<const FakeControl*, char> buttons[] = {
-      {&cmdSetta, 'S'}, {&cmdNuova, 'N'},    {&cmdAnnullaModifiche, 'U'},
-      {&cmdSalva, 'V'}, {&cmdRinomina, 'R'}, {&cmdElimina, 'D'},
-      {&cmdLingua, 'L'}};
-  for (const auto& [button, initial] : buttons) {
-    out += button->enabled ? std::string(1, initial) : "";
+  const std::string initials = "SNUVRD L";
+  for (std::size_t i = 0; i < initials.size(); ++i) {
+    out += all()[21 + i]->enabled && initials[i] != ' ' ? initials.substr(i, 1) : "";
   }
   return out;
 }

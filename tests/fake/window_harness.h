@@ -20,9 +20,18 @@ namespace veltrano::fake {
 struct Conn {
   std::string name, ip, mask, gateway, dns, proxy, port, useProxy, dhcp;
 };
-Conn dhcpConn(const std::string& name);
-Conn staticConn(const std::string& name, const std::string& ip);
-Conn proxyConn(const std::string& name, const std::string& proxy, const std::string& port);
+// The sample connections: on DHCP; on 10.0.0.5/24 via 10.0.0.1 with DNS 10.0.0.2; on DHCP
+// behind the proxy px:80.
+inline Conn dhcpConn(const std::string& name) {
+  return {name, "DHCP", "DHCP", "DHCP", "DHCP", "NO PROXY", "NO PROXY", "NO", "SI"};
+}
+inline Conn staticConn(const std::string& name) {
+  return {name, "10.0.0.5", "255.255.255.0", "10.0.0.1", "10.0.0.2", "NO PROXY", "NO PROXY",
+          "NO", "NO"};
+}
+inline Conn proxyConn(const std::string& name) {
+  return {name, "DHCP", "DHCP", "DHCP", "DHCP", "px", "80", "SI", "SI"};
+}
 
 // A profile file as the program writes it, CR LF after every line; the count as given, or
 // the number of connections.
@@ -31,7 +40,8 @@ std::string profile(const std::vector<Conn>& conns, const std::string& lingua = 
 std::string lines(const std::vector<std::string>& each);
 
 // The adapter "LAN" as a static connection of 10.0.0.5/24 via 10.0.0.1, DNS 10.0.0.2 leaves it.
-NetworkAdapter lanAdapter();
+inline const NetworkAdapter kLan{"LAN",        false,       false, {{"10.0.0.5", 24}},
+                                 {"10.0.0.1"}, {"10.0.0.2"}};
 
 // True unless the text holds a word only the other language uses ("IT" or "IN"): a text that
 // went to the wrong language is caught without repeating it.
@@ -52,13 +62,11 @@ class Harness {
   explicit Harness(const std::string& profileText) : Harness() {
     withProfile(profileText), start();
   }
-  Harness(const Harness&) = delete;
-  Harness& operator=(const Harness&) = delete;
 
   void withProfile(const std::string& text) { files.files[kIni] = *windows1252().fromUtf8(text); }
   void start() { form->Form_Load(), form->Form_Activate(); }
-  std::string ini() const { return decoded(kIni, windows1252()); }
-  std::string batch() const { return decoded(kBatch, codePage850()); }
+  std::string ini() { return windows1252().toUtf8(files.readAll(kIni).value_or("")); }
+  std::string batch() { return codePage850().toUtf8(files.readAll(kBatch).value_or("")); }
   std::vector<std::string> boxTexts() const;
   // The catalogue's text of a message key in a language, as the program would show it.
   std::string text(const std::string& chiave, const std::string& lingua) const;
@@ -67,7 +75,7 @@ class Harness {
   // The window in one line: the connection list ([selected]) or "new:" and the name field;
   // each yes/no list as yes, no or -; each field's text, in brackets when disabled; and the
   // initials of the enabled buttons among Set, New, Undo, saVe, Rename, Delete, Language.
-  std::string screen() const;
+  std::string screen();
   // Every control, as declared below: two frames, nine labels, three lists, seven text fields
   // and eleven buttons.
   std::vector<FakeControl*> all();
@@ -88,9 +96,6 @@ class Harness {
   FakeAdapters adapters;
   Catalogo catalogo;
   std::unique_ptr<frmMain> form;
-
- private:
-  std::string decoded(const std::string& path, const TextCodec& codec) const;
 };
 
 // What a user does, as steps a table can hold.
@@ -116,8 +121,7 @@ Step newConnection(const std::string& name, const std::string& ip = "10.1.1.1");
 void run(Harness& h, const std::vector<Step>& steps);
 
 // The usual pair: an office on a static address and a home on DHCP behind a proxy.
-inline const std::vector<Conn> kTwo = {staticConn("Ufficio", "10.0.0.5"),
-                                       proxyConn("Casa", "px", "80")};
+inline const std::vector<Conn> kTwo = {staticConn("Ufficio"), proxyConn("Casa")};
 
 // The rules of the window hold in both languages: a test of them runs in each.
 struct BothLanguages : ::testing::TestWithParam<std::string> {

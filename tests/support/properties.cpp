@@ -13,18 +13,6 @@ bool isControl(char c) {
   return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
 }
 
-// Before anything else cmd expands % sequences; only "%%", a literal %, is harmless.
-std::optional<std::string> expandPercents(std::string_view line) {
-  std::string out;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    if (isControl(line[i]) || (line[i] == '%' && (++i == line.size() || line[i] != '%'))) {
-      return std::nullopt;
-    }
-    out += line[i];
-  }
-  return out;
-}
-
 // No control character anywhere, no " or ! outside the comment, no \ closing the adapter name.
 bool carriable(const BatchInput& in) {
   const auto clean = [](std::string_view text, bool inComment) {
@@ -42,26 +30,33 @@ bool carriable(const BatchInput& in) {
 // anything in it would act (expand a %, split, redirect, group, expand a ! or join the next
 // line). `command` is false for the "rem" line, where ( ) and ! do nothing.
 std::optional<std::string> readAsCmd(std::string_view line, bool command) {
-  const auto expanded = expandPercents(line);
-  if (!expanded || (command && expanded->find('!') != std::string::npos)) {
+  // Before anything else cmd expands % sequences; only "%%", a literal %, is harmless.
+  std::string expanded;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (isControl(line[i]) || (line[i] == '%' && (++i == line.size() || line[i] != '%'))) {
+      return std::nullopt;
+    }
+    expanded += line[i];
+  }
+  if (command && expanded.find('!') != std::string::npos) {
     return std::nullopt;
   }
   std::string literal;
   bool quoted = false;
-  for (std::size_t i = 0; i < expanded->size(); ++i) {
-    const char c = (*expanded)[i];
+  for (std::size_t i = 0; i < expanded.size(); ++i) {
+    const char c = expanded[i];
     const bool special =
         std::string_view(command ? "&|<>()" : "&|<>").find(c) != std::string_view::npos;
     if (c == '"') {
       quoted = !quoted;
     } else if (!quoted && c == '^') {
-      if (++i == expanded->size()) {
+      if (++i == expanded.size()) {
         return std::nullopt;
       }
     } else if (!quoted && special) {
       return std::nullopt;
     }
-    literal += (*expanded)[i];
+    literal += expanded[i];
   }
   return literal;
 }

@@ -35,16 +35,14 @@ TEST(CommandLine, ExitCodesAndBoxes) {
   };
   for (const Row& row : rows) {
     Harness h;
-    const std::string file =
-        profile({staticConn("Ufficio", "10.0.0.5"), proxyConn("Casa", "px", "80")}, row.lingua);
     if (!row.lingua.empty()) {
-      h.withProfile(file);
+      h.withProfile(profile(kTwo, row.lingua));
     }
     ApplyCommand command({h.dialogs, h.platform, h.files, h.registry, h.batchRunner, h.adapters,
                           windows1252(), codePage850()});
     int exitCode = -1;
     command.run(parseCommandLine(row.args), [&exitCode](int code) { exitCode = code; });
-    NetworkAdapter after = lanAdapter();
+    NetworkAdapter after = kLan;
     after.dhcp = row.dhcpAfter;
     h.batchEnds(std::vector{after}, ApplyFlow::kPassiVerifica + 1);
     const std::string where = ::testing::PrintToString(row.args);
@@ -58,12 +56,10 @@ TEST(CommandLine, ExitCodesAndBoxes) {
       EXPECT_EQ(h.dialogs.boxes[0].text.substr(0, shown.size()), shown) << where;
       EXPECT_EQ(h.dialogs.boxes[0].style, row.exitCode == 0 ? kInformation : kCritical) << where;
     }
-    EXPECT_EQ(h.files.writes, 0) << where;
-    EXPECT_EQ(h.ini(), row.lingua.empty() ? "" : file) << where;
+    EXPECT_EQ(h.files.writes, 0) << where;  // velt2.ini only read
     EXPECT_EQ(h.batchRunner.started.size(), row.applies > 0 ? 1u : 0u) << where;
     EXPECT_EQ(std::count(h.registry.writes.begin(), h.registry.writes.end(), ';'), row.applies);
   }
-  EXPECT_EQ(parseCommandLine({}).kind, CommandLine::Kind::Window);
 }
 
 }  // namespace

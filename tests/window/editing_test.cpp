@@ -68,51 +68,43 @@ TEST_P(Editing, SaveRefusesInOrderAndChangesNothing) {
   }
 }
 
-TEST_P(Editing, SavingAnEditedConnectionAsksAndUndoShowsTheStoredValues) {
+TEST_P(Editing, SaveAsksUndoShowsWhatIsStoredAndRenameKeepsThePlaceRefusingATakenName) {
   run(h, {type(&H::txtIP, " 10.0.0.9 "), answer(false), click(&H::cmdSalva)});
   EXPECT_EQ(h.files.writes, 0);
   run(h, {answer(true), click(&H::cmdSalva)});
-  EXPECT_EQ(h.boxTexts(), std::vector<std::string>(2, text("SURETOSAVE")));
-  EXPECT_EQ(h.dialogs.boxes[1].style, kYesNo);
-  std::vector<Conn> edited = kTwo;
-  edited[0].ip = "10.0.0.9";
-  EXPECT_EQ(h.ini(), profile(edited, GetParam()));
+  EXPECT_EQ(h.dialogs.boxes[1].style + h.files.writes, kYesNo + 1);
   EXPECT_EQ(h.txtIP.value, " 10.0.0.9 ");
   run(h, {pick(&H::cmbDHCP, 0), pick(&H::cmbUseProxy, 0), click(&H::cmdAnnullaModifiche)});
   EXPECT_EQ(h.screen(),
             "[Ufficio],Casa | no 10.0.0.9 255.255.255.0 10.0.0.1 10.0.0.2 | no (NO PROXY) (NO "
             "PROXY) | SNUVRDL");
-  EXPECT_EQ(h.files.writes, 1);
-}
-
-TEST_P(Editing, RenameKeepsThePlaceAndRefusesATakenName) {
   h.cmbConnessione.pick(1);
   for (const std::string typed : {"", "   ", " Ufficio ", "Casa", " casa "}) {
     run(h, {typeIn(typed), click(&H::cmdRinomina)});
   }
-  const std::string prompt = text("INSRENAME") + " Casa";
-  EXPECT_EQ(h.boxTexts(), (std::vector<std::string>{prompt, prompt, prompt, text("NAMEALREADY"),
-                                                    prompt, text("NAMEALREADY"), prompt}));
-  EXPECT_EQ(h.dialogs.boxes[0].initialText, "");
+  const std::string ask = text("SURETOSAVE"), prompt = text("INSRENAME") + " Casa",
+                    taken = text("NAMEALREADY");
+  EXPECT_EQ(h.boxTexts(),
+            (std::vector{ask, ask, prompt, prompt, prompt, taken, prompt, taken, prompt}));
+  EXPECT_EQ(h.dialogs.boxes[2].initialText, "");
   EXPECT_EQ(h.screen(), "Ufficio,[casa] | yes (DHCP) (DHCP) (DHCP) (DHCP) | yes px 80 | SNUVRDL");
-  std::vector<Conn> renamed = kTwo;
-  renamed[1].name = "casa";
-  EXPECT_EQ(h.ini(), profile(renamed, GetParam()));
-  EXPECT_EQ(h.files.writes, 1);
+  std::vector<Conn> edited = kTwo;
+  edited[0].ip = "10.0.0.9", edited[1].name = "casa";
+  EXPECT_EQ(h.ini(), profile(edited, GetParam()));
+  EXPECT_EQ(h.files.writes, 2);
 }
 
 TEST_P(Editing, DeleteAsksRemovesAndShowsTheFirstConnection) {
-  Harness d(file({dhcpConn("A"), staticConn("B", "10.0.0.5"), dhcpConn("C")}));
+  Harness d(file({dhcpConn("A"), staticConn("B"), dhcpConn("C")}));
   run(d, {pick(&H::cmbConnessione, 1), answer(false), click(&H::cmdElimina)});
-  EXPECT_EQ(d.ini(),
-            profile({dhcpConn("A"), staticConn("B", "10.0.0.5"), dhcpConn("C")}, GetParam()));
+  EXPECT_EQ(d.ini(), profile({dhcpConn("A"), staticConn("B"), dhcpConn("C")}, GetParam()));
   EXPECT_EQ(d.files.writes, 1);  // rewritten all the same
   run(d, {answer(true), click(&H::cmdElimina)});
   EXPECT_EQ(d.boxTexts(), std::vector<std::string>(2, text("SURETODEL")));
   EXPECT_EQ(d.screen(), "[A],C | " + kShowsDhcp + " | SNUVRDL");
   EXPECT_EQ(d.ini(), profile({dhcpConn("A"), dhcpConn("C")}, GetParam(), "LAN", " 2 "));
 
-  Harness x(file({staticConn("Solo", "10.0.0.5")}));
+  Harness x(file({staticConn("Solo")}));
   run(x, {answer(true), click(&H::cmdElimina)});
   EXPECT_EQ(x.screen(), " | -     | - () () | NL");  // disabled proxy fields stay so, emptied
   EXPECT_EQ(x.ini(), profile({}, GetParam(), "LAN", " 0 "));
@@ -178,7 +170,6 @@ TEST_P(Editing, HostileTextsAreStoredAndReadBackAfterARestartOrRefused) {
                                                         {"  € àèìòù ÿ  ", ""},
                                                         {std::string(300, 'x'), ""},
                                                         {"a\tb", "NOLINEBREAK"},
-                                                        {"a\rb", "NOLINEBREAK"},
                                                         {std::string("a\0b", 3), "NOLINEBREAK"},
                                                         {"Ω", "NOCODEPAGE"}};
   for (int where = 0; where < 4; ++where) {
