@@ -34,10 +34,12 @@ TEST(ApplyPieces, AMaskReadsAsItsPrefixLengthOnlyWhenItsOnesAreContiguous) {
 
 TEST(ApplyPieces, AdapterNamesIgnoreCaseAndDwordsGoLeastSignificantByteFirst) {
   const std::vector<NetworkAdapter> adapters = {{"Wi-Fi 2", false, false, {}, {}, {}},
-                                                {"ZAP az", false, false, {}, {}, {}}};
-  EXPECT_EQ(findAdapter(adapters, "zap AZ"), &adapters[1]);
+                                                {"ZAP@az", false, false, {}, {}, {}}};
+  EXPECT_EQ(findAdapter(adapters, "zap@AZ"), &adapters[1]);
   EXPECT_EQ(findAdapter(adapters, "WI-FI 2"), &adapters[0]);
-  EXPECT_EQ(findAdapter(adapters, "Wi-Fi"), nullptr);
+  for (const char* other : {"Wi-Fi", "zap`AZ"}) {  // only ASCII letters fold
+    EXPECT_EQ(findAdapter(adapters, other), nullptr) << other;
+  }
   EXPECT_EQ(regDwordData(0x01020304), (std::vector<std::uint8_t>{4, 3, 2, 1}));
 }
 
