@@ -60,6 +60,7 @@ TEST(CommandLine, ExitCodesAndBoxes) {
     EXPECT_EQ(h.batchRunner.started.size(), row.applies > 0 ? 1u : 0u) << where;
     EXPECT_EQ(std::count(h.registry.writes.begin(), h.registry.writes.end(), ';'), row.applies);
   }
+  EXPECT_EQ(parseCommandLine({}).kind, CommandLine::Kind::Window);  // no argument: the window
 }
 
 }  // namespace
