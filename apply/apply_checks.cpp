@@ -17,14 +17,6 @@ std::size_t characterCount(const std::string& utf8) {
   }));
 }
 
-// Windows compares adapter names without regard to the case of their letters.
-std::string foldCase(std::string name) {
-  std::transform(name.begin(), name.end(), name.begin(), [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  });
-  return name;
-}
-
 std::optional<Motivo> checkAddresses(const ApplyRequest& request) {
   struct Campo {
     const char* etichetta;
@@ -64,10 +56,10 @@ std::optional<Motivo> checkRequest(const ApplyRequest& request) {
 
 const NetworkAdapter* findAdapter(const std::vector<NetworkAdapter>& adapters,
                                   const std::string& name) {
-  const std::string folded = foldCase(name);
+  const std::string folded = lowerAscii(name);
   const auto found =
       std::find_if(adapters.begin(), adapters.end(),
-                   [&folded](const NetworkAdapter& a) { return foldCase(a.name) == folded; });
+                   [&folded](const NetworkAdapter& a) { return lowerAscii(a.name) == folded; });
   return found == adapters.end() ? nullptr : &*found;
 }
 

@@ -1,7 +1,5 @@
 #include "shell/command_line.h"
 
-#include <algorithm>
-
 #include "store/profile_table.h"
 
 namespace veltrano {
@@ -13,11 +11,7 @@ std::string switchName(const std::string& argument) {
   if (argument.size() < 2 || (argument.front() != '/' && argument.front() != '-')) {
     return {};
   }
-  std::string name = argument.substr(1);
-  std::transform(name.begin(), name.end(), name.begin(), [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  });
-  return name;
+  return lowerAscii(argument.substr(1));
 }
 
 }  // namespace

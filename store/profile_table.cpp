@@ -29,6 +29,13 @@ std::string trimBlanks(std::string_view text) {
   return std::string(withoutBlanks(text));
 }
 
+std::string lowerAscii(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  });
+  return text;
+}
+
 bool holdsLineBreak(std::string_view value) {
   return value.find_first_of("\r\n") != std::string_view::npos;
 }

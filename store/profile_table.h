@@ -44,6 +44,9 @@ struct ValoriConnessione {
 // The text without the blanks at either end.
 std::string trimBlanks(std::string_view text);
 
+// The text with its ASCII capitals made small, as Windows compares adapter names and switches.
+std::string lowerAscii(std::string text);
+
 // A CR or LF in a stored value would shift every later line of velt2.ini.
 bool holdsLineBreak(std::string_view value);
 

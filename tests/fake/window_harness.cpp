@@ -135,7 +135,7 @@ std::string Harness::screen() {
   out += " | " + yesNo(cmbDHCP) + " " + field(txtIP) + " " + field(txtMask) + " " +
          field(txtGateway) + " " + field(txtDNS) + " | " + yesNo(cmbUseProxy) + " " +
          field(txtProxy) + " " + field(txtProxyPort) + " | ";
-  const std::string initials = "SNUVRD L";
+  const std::string initials = "SNUVRD L";  // cmdSetta onwards in all(); Settings left out
   for (std::size_t i = 0; i < initials.size(); ++i) {
     out += all()[21 + i]->enabled && initials[i] != ' ' ? initials.substr(i, 1) : "";
   }
