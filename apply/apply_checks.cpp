@@ -35,8 +35,26 @@ std::optional<Motivo> checkAddresses(const ApplyRequest& request) {
     const bool valido = campo.maschera ? maskPrefixLength(campo.valore).has_value()
                                        : parseIPv4(campo.valore).has_value();
     if (!valido) {
-      return Motivo{"BADADDRESS", campo.etichetta, campo.valore};
+      return Motivo{"BADADDRESS", campo.etichetta, {campo.valore}};
     }
+  }
+  return std::nullopt;
+}
+
+bool isAsciiDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool isHostLabelCharacter(char c) {
+  return isAsciiDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-';
+}
+
+std::optional<Motivo> checkProxy(const ApplyRequest& request) {
+  if (!isProxyServer(request.proxy)) {
+    return Motivo{"BADPROXY", "SERVERPROXY", {request.proxy}};
+  }
+  if (!isProxyPort(request.proxyPort)) {
+    return Motivo{"BADPROXY", "PROXYPORT", {request.proxyPort}};
   }
   return std::nullopt;
 }
@@ -51,7 +69,47 @@ std::optional<Motivo> checkRequest(const ApplyRequest& request) {
       characterCount(request.interfaccia) > kMaxNameLength) {
     return Motivo{"BATCHTOOLONG", {}, {}};
   }
-  return request.dhcp ? std::nullopt : checkAddresses(request);
+  if (!request.dhcp) {
+    if (auto motivo = checkAddresses(request)) {
+      return motivo;
+    }
+  }
+  return request.useProxy ? checkProxy(request) : std::nullopt;
+}
+
+bool isProxyServer(const std::string& server) {
+  constexpr std::size_t kMaxHostName = 253;
+  if (server.empty() || server.size() > kMaxHostName) {
+    return false;
+  }
+  bool onlyDigitsAndDots = true;
+  std::size_t labelLength = 0;
+  for (const char c : server) {
+    if (c == '.') {
+      if (labelLength == 0) {
+        return false;
+      }
+      labelLength = 0;
+      continue;
+    }
+    if (!isHostLabelCharacter(c)) {
+      return false;
+    }
+    onlyDigitsAndDots = onlyDigitsAndDots && isAsciiDigit(c);
+    ++labelLength;
+  }
+  // Numbers and dots alone are an address, and must be a whole one: "10.0.0" is no host.
+  return labelLength > 0 && (!onlyDigitsAndDots || parseIPv4(server).has_value());
+}
+
+bool isProxyPort(const std::string& port) {
+  constexpr std::size_t kMaxDigits = 5;
+  if (port.empty() || port.size() > kMaxDigits ||
+      !std::all_of(port.begin(), port.end(), isAsciiDigit)) {
+    return false;
+  }
+  const int value = std::stoi(port);
+  return value >= 1 && value <= 65535;
 }
 
 const NetworkAdapter* findAdapter(const std::vector<NetworkAdapter>& adapters,

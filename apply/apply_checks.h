@@ -12,20 +12,26 @@ namespace veltrano {
 
 // Why an apply is refused, or what is not as it asked: a message key and what goes in its
 // placeholders. `campo`, when given, is itself a key (a field's label) shown in the current
-// language before `valore`.
+// language before the values.
 struct Motivo {
   std::string chiave;
   std::string campo;
-  std::string valore;
+  std::vector<std::string> valori;
 };
 
 // netsh and the comment line take names up to this many characters.
 constexpr std::size_t kMaxNameLength = 255;
 
-// The checks that need only the request: an adapter name, names netsh can take, and for a
-// static connection IP, mask, gateway (when given) and DNS (when given) as dotted addresses
-// with a contiguous mask.
+// The checks that need only the request: an adapter name, names netsh can take, for a static
+// connection IP, mask, gateway (when given) and DNS (when given) as dotted addresses with a
+// contiguous mask, and with a proxy a server and port that WinINet reads as they are written.
 std::optional<Motivo> checkRequest(const ApplyRequest& request);
+
+// A proxy server as WinINet takes it: a host name of ASCII letters, digits, "-" and "." (at
+// most 253 characters, no empty label) or a dotted IPv4 address.
+bool isProxyServer(const std::string& server);
+// A port of ASCII digits, 1 to 65535.
+bool isProxyPort(const std::string& port);
 
 // The adapter of the machine with this name, compared as Windows compares adapter names
 // (letter case aside); null when there is none.

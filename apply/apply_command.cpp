@@ -22,6 +22,14 @@ ApplyRequest richiestaDi(const Riga& riga, const std::string& interfaccia) {
   return r;
 }
 
+int righeDi(const ProfileTable& tabella, const std::string& nome) {
+  int righe = 0;
+  for (int r = 1; r <= tabella.count(); ++r) {
+    righe += tabella.valore(r, kNome) == nome ? 1 : 0;
+  }
+  return righe;
+}
+
 }  // namespace
 
 ApplyCommand::ApplyCommand(Services services) : s_(services) {
@@ -62,6 +70,12 @@ void ApplyCommand::applica(const std::string& nome, std::function<void(int exitC
   const int riga = profilo_.connessioni.cercaConnessione(nome);
   if (riga < 0) {
     mostra(componi(messaggio("NOCONNECTION"), {nome}), kCritical);
+    done(kExitNotApplied);
+    return;
+  }
+  // Which of the rows a scheduled task meant cannot be known: none is applied.
+  if (righeDi(profilo_.connessioni, nome) > 1) {
+    mostra(componi(messaggio("DUPLICATENAME"), {nome}), kCritical);
     done(kExitNotApplied);
     return;
   }

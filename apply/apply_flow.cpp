@@ -1,25 +1,21 @@
 #include "apply/apply_flow.h"
 
 #include "apply/batch_file.h"
+#include "apply/cmd_invocation.h"
 #include "apply/registry_writes.h"
 #include "apply/verification.h"
 #include "lang/messaggi.h"
 
 namespace veltrano {
 
-namespace {
-
-bool holdsControlCharacter(const std::string& text) {
-  return text.find_first_of(std::string("\r\n\t\0", 4)) != std::string::npos;
-}
-
-}  // namespace
-
 ApplyFlow::ApplyFlow(Services services, Testo testo, Mostra mostra)
     : s_(services), testo_(std::move(testo)), mostra_(std::move(mostra)) {}
 
 void ApplyFlow::applica(const ApplyRequest& richiesta, const std::string& cartella, Fine fine) {
-  Preparato preparato{richiesta, cartella + "lastconnection.bat", {}, std::move(fine)};
+  Preparato preparato{richiesta, cartella + "lastconnection.bat", {}, std::move(fine), {}};
+  if (abbandonato_) {
+    return;
+  }
   if (const auto rifiuto = prepara(preparato)) {
     termina(preparato, ApplyOutcome::Refused, *rifiuto);
     return;
@@ -39,19 +35,16 @@ std::optional<std::string> ApplyFlow::prepara(Preparato& preparato) const {
   if (const auto motivo = checkRequest(r)) {
     return testoDi(*motivo);
   }
+  if (!cmdCanRunFrom(preparato.file)) {
+    return componi(testo_("BATCHFOLDER"),
+                   {preparato.file.substr(0, preparato.file.find_last_of('\\') + 1)});
+  }
   const auto testo = buildBatch({r.nome, r.interfaccia, r.dhcp, r.ip, r.mask, r.gateway, r.dns});
   const auto bytes = testo ? s_.oem.fromUtf8(*testo) : std::nullopt;
   if (!bytes) {
     return testo_("BATCHCHARS");
   }
   preparato.bytes = *bytes;
-  const std::string proxyServer = r.proxy + ":" + r.proxyPort;
-  if (r.useProxy && holdsControlCharacter(proxyServer)) {
-    return testo_("NOLINEBREAK");
-  }
-  if (r.useProxy && !s_.ansi.fromUtf8(proxyServer)) {
-    return testo_("NOCODEPAGE");
-  }
   return controllaInterfaccia(r.interfaccia);
 }
 
@@ -99,23 +92,28 @@ void ApplyFlow::programma() {
 }
 
 void ApplyFlow::avanzaCorrente() {
-  ++passiCorrente_;
   if (fase_ == Fase::Esecuzione) {
+    // Whatever the time it takes: the verdict is given on what the batch has done.
     if (s_.batch.running()) {
-      if (passiCorrente_ > kPassiEsecuzione) {
-        concludi(ApplyOutcome::NotVerified, {{"VERIFYUNCHECKED", {}, {}}});
-      }
       return;
     }
     fase_ = Fase::Verifica;
-    passiCorrente_ = 1;
+    passiCorrente_ = 0;
   }
-  const Verification verifica = verifyApplied(corrente_->richiesta, s_.adapters.list());
-  const bool comeChiesto = verifica.differences.empty();
-  if ((verifica.settling || !comeChiesto) && passiCorrente_ < kPassiVerifica) {
-    return;  // an address is still being checked on the network, or DHCP still starting
+  ++passiCorrente_;
+  const ApplyRequest& richiesta = corrente_->richiesta;
+  const std::optional<ProxyState> proxy = s_.proxy.read();
+  std::vector<Motivo> differenze = verifyAdapter(richiesta, s_.adapters.list());
+  for (Motivo& motivo : verifyProxy(richiesta, proxy)) {
+    differenze.push_back(std::move(motivo));
   }
-  concludi(comeChiesto ? ApplyOutcome::Verified : ApplyOutcome::NotVerified, verifica.differences);
+  if (differenze.empty()) {
+    concludi(ApplyOutcome::Verified, {});
+  } else if (passiCorrente_ >= kPassiVerifica) {
+    // An address still being checked on the network, or DHCP still starting, had its time.
+    differenze.push_back(proxyOutcome(richiesta, corrente_->proxyPrima, proxy));
+    concludi(ApplyOutcome::NotVerified, differenze);
+  }
 }
 
 void ApplyFlow::provaAvvio() {
@@ -162,6 +160,7 @@ void ApplyFlow::avvia(Preparato preparato) {
     case StartResult::Started:
       break;
   }
+  preparato.proxyPrima = s_.proxy.read();
   scriviProxy(preparato.richiesta);
   corrente_ = std::move(preparato);
   fase_ = Fase::Esecuzione;
@@ -185,10 +184,12 @@ void ApplyFlow::concludi(ApplyOutcome esito, const std::vector<Motivo>& differen
   corrente_.reset();
   std::string messaggio;
   if (!differenze.empty()) {
+    // One line per difference, then what became of the proxy, on a line of its own.
     messaggio = componi(testo_("NOTAPPLIED"), {fatto.richiesta.nome});
-    for (const Motivo& motivo : differenze) {
-      messaggio += "\r\n- " + testoDi(motivo);
+    for (std::size_t i = 0; i + 1 < differenze.size(); ++i) {
+      messaggio += "\r\n- " + testoDi(differenze[i]);
     }
+    messaggio += "\r\n" + testoDi(differenze.back());
   }
   termina(fatto, esito, messaggio);
 }
@@ -198,12 +199,18 @@ std::string ApplyFlow::testoDi(const Motivo& motivo) const {
   if (!motivo.campo.empty()) {
     argomenti.push_back(testo_(motivo.campo));
   }
-  argomenti.push_back(motivo.valore);
+  argomenti.insert(argomenti.end(), motivo.valori.begin(), motivo.valori.end());
   return componi(testo_(motivo.chiave), argomenti);
 }
 
+void ApplyFlow::abbandona() {
+  abbandonato_ = true;
+  attesa_.reset();
+  corrente_.reset();
+}
+
 void ApplyFlow::termina(Preparato& preparato, ApplyOutcome esito, const std::string& messaggio) {
-  if (!messaggio.empty()) {
+  if (!messaggio.empty() && !abbandonato_) {
     mostra_(messaggio);
   }
   if (preparato.fine) {

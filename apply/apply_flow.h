@@ -1,7 +1,7 @@
 // Applying a connection, from the window or the command line. Everything is checked before
-// anything is written; one batch runs at a time; once it has ended the adapter is read back
-// and compared with what was asked. Nothing here blocks: the flow moves on in small steps
-// through Platform::afterDelay.
+// anything is written; one batch runs at a time; once it has ended, however long it takes,
+// the adapter and the proxy are read back and compared with what was asked. Nothing here
+// blocks: the flow moves on in small steps through Platform::afterDelay.
 #pragma once
 
 #include <functional>
@@ -10,6 +10,7 @@
 
 #include "apply/apply_checks.h"
 #include "apply/apply_request.h"
+#include "apply/proxy_settings.h"
 #include "shell/services.h"
 
 namespace veltrano {
@@ -26,7 +27,6 @@ class ApplyFlow {
   static constexpr int kPassoMs = 250;
   static constexpr int kPassiAttesa = 20;       // a later apply waits 5 s for an earlier batch
   static constexpr int kPassiVerifica = 20;     // the adapter is given 5 s to settle
-  static constexpr int kPassiEsecuzione = 480;  // and the batch 2 minutes to end
 
   ApplyFlow(Services services, Testo testo, Mostra mostra);
   ApplyFlow(const ApplyFlow&) = delete;
@@ -37,12 +37,17 @@ class ApplyFlow {
   // the request waits for it, taking the place of any request that was waiting already.
   void applica(const ApplyRequest& richiesta, const std::string& cartella, Fine fine);
 
+  // The window has gone: nothing more is shown or started. A batch already running goes on,
+  // held by the batch runner until it ends.
+  void abbandona();
+
  private:
   struct Preparato {
     ApplyRequest richiesta;
     std::string file;
     std::string bytes;
     Fine fine;
+    std::optional<ProxyState> proxyPrima;  // as WinINet showed it before the apply
   };
   enum class Fase { Esecuzione, Verifica };
 
@@ -70,6 +75,7 @@ class ApplyFlow {
   int passiCorrente_ = 0;
   bool programmato_ = false;
   bool inPasso_ = false;
+  bool abbandonato_ = false;
 };
 
 }  // namespace veltrano

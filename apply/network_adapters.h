@@ -20,7 +20,10 @@ struct NetworkAdapter {
   bool dhcp = false;
   std::vector<IPv4Address> addresses;
   std::vector<std::string> gateways;    // dotted decimal
-  std::vector<std::string> dnsServers;  // dotted decimal, IPv4 only
+  std::vector<std::string> dnsServers;  // dotted decimal, IPv4 only, in the order used
+  // The DNS servers typed for the adapter rather than taken from DHCP: empty when they come
+  // from DHCP (or there are none); nullopt when the system does not say.
+  std::optional<std::vector<std::string>> staticDnsServers;
 };
 
 class NetworkAdapters {

@@ -1,7 +1,5 @@
 #include "apply/verification.h"
 
-#include <algorithm>
-
 #include "apply/apply_checks.h"
 #include "apply/ipv4_address.h"
 
@@ -9,48 +7,134 @@ namespace veltrano {
 
 namespace {
 
-bool holds(const std::vector<std::string>& addresses, const std::string& address) {
-  return std::find(addresses.begin(), addresses.end(), address) != addresses.end();
+std::string joined(const std::vector<std::string>& values) {
+  std::string out;
+  for (const std::string& value : values) {
+    out += (out.empty() ? "" : ", ") + value;
+  }
+  return out;
 }
 
-void verifyStatic(const ApplyRequest& request, const NetworkAdapter& adapter, Verification& out) {
-  const int prefix = maskPrefixLength(request.mask).value_or(-1);
-  const auto found = std::find_if(
-      adapter.addresses.begin(), adapter.addresses.end(),
-      [&](const IPv4Address& a) { return a.address == request.ip && a.prefixLength == prefix; });
-  if (found == adapter.addresses.end()) {
-    out.differences.push_back({"VERIFYNOTSET", "IP", request.ip + "/" + std::to_string(prefix)});
-  } else if (found->state == IPv4Address::State::Duplicate) {
-    out.differences.push_back({"VERIFYDUPLICATE", {}, request.ip});
-  } else if (found->state == IPv4Address::State::Tentative) {
-    out.settling = true;
+// Asked one value (or none, when empty), the adapter has `has`: equal only when it has exactly
+// that one, or none at all.
+void compareOne(const char* campo, const std::string& asked, const std::vector<std::string>& has,
+                std::vector<Motivo>& out) {
+  if (asked.empty() ? has.empty() : has == std::vector{asked}) {
+    return;
   }
-  if (!request.gateway.empty() && !holds(adapter.gateways, request.gateway)) {
-    out.differences.push_back({"VERIFYNOTSET", "GATEWAY", request.gateway});
+  if (asked.empty()) {
+    out.push_back({"VERIFYEXTRA", campo, {joined(has)}});
+  } else if (has.empty()) {
+    out.push_back({"VERIFYMISSING", campo, {asked}});
+  } else {
+    out.push_back({"VERIFYDIFFERS", campo, {asked, joined(has)}});
   }
-  if (!request.dns.empty() && !holds(adapter.dnsServers, request.dns)) {
-    out.differences.push_back({"VERIFYNOTSET", "DNS", request.dns});
+}
+
+void verifyAddress(const ApplyRequest& request, const NetworkAdapter& adapter,
+                   std::vector<Motivo>& out) {
+  const std::string asked =
+      request.ip + "/" + std::to_string(maskPrefixLength(request.mask).value_or(-1));
+  std::vector<std::string> has;
+  for (const IPv4Address& address : adapter.addresses) {
+    has.push_back(address.address + "/" + std::to_string(address.prefixLength));
   }
+  if (has != std::vector{asked}) {
+    compareOne("IP", asked, has, out);
+    return;
+  }
+  switch (adapter.addresses.front().state) {
+    case IPv4Address::State::Preferred:
+      return;
+    case IPv4Address::State::Tentative:
+      out.push_back({"VERIFYTENTATIVE", "IP", {asked}});
+      return;
+    case IPv4Address::State::Duplicate:
+      out.push_back({"VERIFYDUPLICATE", {}, {request.ip}});
+      return;
+    case IPv4Address::State::Other:
+      out.push_back({"VERIFYNOTUSABLE", "IP", {asked}});
+      return;
+  }
+}
+
+void verifyStatic(const ApplyRequest& request, const NetworkAdapter& adapter,
+                  std::vector<Motivo>& out) {
+  if (adapter.dhcp) {
+    out.push_back({"VERIFYSTILLDHCP", {}, {}});
+  }
+  verifyAddress(request, adapter, out);
+  compareOne("GATEWAY", request.gateway, adapter.gateways, out);
+  compareOne("DNS", request.dns, adapter.dnsServers, out);
+}
+
+void verifyDhcp(const NetworkAdapter& adapter, std::vector<Motivo>& out) {
+  if (!adapter.dhcp) {
+    out.push_back({"VERIFYNODHCP", {}, {}});
+  }
+  if (!adapter.staticDnsServers) {
+    out.push_back({"VERIFYDNSUNKNOWN", {}, {}});
+  } else if (!adapter.staticDnsServers->empty()) {
+    out.push_back({"VERIFYDNSSTATIC", {}, {joined(*adapter.staticDnsServers)}});
+  }
+}
+
+std::string described(const ProxyState& state) {
+  return state.bypass.empty() ? state.server : state.server + " (" + state.bypass + ")";
 }
 
 }  // namespace
 
-Verification verifyApplied(const ApplyRequest& request,
-                           const std::optional<std::vector<NetworkAdapter>>& adapters) {
-  Verification out;
+std::vector<Motivo> verifyAdapter(const ApplyRequest& request,
+                                  const std::optional<std::vector<NetworkAdapter>>& adapters) {
+  std::vector<Motivo> out;
   const NetworkAdapter* adapter = adapters ? findAdapter(*adapters, request.interfaccia) : nullptr;
   if (!adapters) {
-    out.differences.push_back({"VERIFYUNCHECKED", {}, {}});
+    out.push_back({"VERIFYUNCHECKED", {}, {}});
   } else if (adapter == nullptr) {
-    out.differences.push_back({"VERIFYNOADAPTER", {}, request.interfaccia});
+    out.push_back({"VERIFYNOADAPTER", {}, {request.interfaccia}});
   } else if (request.dhcp) {
-    if (!adapter->dhcp) {
-      out.differences.push_back({"VERIFYNODHCP", {}, {}});
-    }
+    verifyDhcp(*adapter, out);
   } else {
     verifyStatic(request, *adapter, out);
   }
   return out;
+}
+
+ProxyState askedProxy(const ApplyRequest& request) {
+  if (!request.useProxy) {
+    return {};
+  }
+  return {true, request.proxy + ":" + request.proxyPort, "<local>"};
+}
+
+std::vector<Motivo> verifyProxy(const ApplyRequest& request, const std::optional<ProxyState>& now) {
+  const ProxyState asked = askedProxy(request);
+  if (!now) {
+    return {{"VERIFYPROXYUNCHECKED", {}, {}}};
+  }
+  if (!asked.enabled) {
+    // Turned off: the server and exceptions left in place mean nothing.
+    return now->enabled ? std::vector<Motivo>{{"VERIFYPROXYON", {}, {described(*now)}}}
+                        : std::vector<Motivo>{};
+  }
+  if (!now->enabled) {
+    return {{"VERIFYPROXYOFF", {}, {asked.server}}};
+  }
+  if (*now != asked) {
+    return {{"VERIFYPROXYDIFFERS", {}, {asked.server, described(*now)}}};
+  }
+  return {};
+}
+
+Motivo proxyOutcome(const ApplyRequest& request, const std::optional<ProxyState>& before,
+                    const std::optional<ProxyState>& now) {
+  const ProxyState asked = askedProxy(request);
+  const bool asAsked = now && (asked.enabled ? *now == asked : !now->enabled);
+  if (!asAsked && now && before && *now == *before) {
+    return {"PROXYUNCHANGED", {}, {}};
+  }
+  return asked.enabled ? Motivo{"PROXYSET", {}, {asked.server}} : Motivo{"PROXYOFF", {}, {}};
 }
 
 }  // namespace veltrano

@@ -124,12 +124,36 @@ constexpr Voce kMessaggi[] = {
      "The connection \"%1\" was not applied as asked:"},
     {"VERIFYNOADAPTER", "l'interfaccia di rete \"%1\" non è stata trovata",
      "the network interface \"%1\" was not found"},
-    {"VERIFYNODHCP", "il DHCP non è attivo", "DHCP is not on"},
-    {"VERIFYNOTSET", "%1 %2: non impostato", "%1 %2: not set"},
+    {"VERIFYNODHCP", "DHCP: richiesto acceso, l'interfaccia lo ha spento",
+     "DHCP: asked on, the adapter has it off"},
+    {"VERIFYSTILLDHCP", "DHCP: richiesto spento, l'interfaccia lo ha acceso",
+     "DHCP: asked off, the adapter has it on"},
+    {"VERIFYDIFFERS", "%1 %2: l'interfaccia ha %3", "%1 %2: the adapter has %3"},
+    {"VERIFYMISSING", "%1 %2: l'interfaccia non ne ha nessuno", "%1 %2: the adapter has none"},
+    {"VERIFYEXTRA", "%1: nessuno richiesto, l'interfaccia ha %2",
+     "%1: none asked, the adapter has %2"},
+    {"VERIFYTENTATIVE", "%1 %2: l'interfaccia lo sta ancora verificando sulla rete",
+     "%1 %2: the adapter is still checking it on the network"},
+    {"VERIFYNOTUSABLE", "%1 %2: l'interfaccia lo ha, ma non può usarlo",
+     "%1 %2: the adapter has it but cannot use it"},
     {"VERIFYDUPLICATE", "l'indirizzo %1 è già usato da un altro computer della rete",
      "the address %1 is a duplicate: another computer on the network uses it"},
+    {"VERIFYDNSSTATIC", "DNS: richiesti dal DHCP, l'interfaccia ha %1 impostati a mano",
+     "DNS: asked from DHCP, the adapter has %1 typed in by hand"},
+    {"VERIFYDNSUNKNOWN",
+     "DNS: richiesti dal DHCP, ma non si è potuto controllare da dove l'interfaccia li prende",
+     "DNS: asked from DHCP, but where the adapter takes them from could not be checked"},
     {"VERIFYUNCHECKED", "lo stato dell'interfaccia non ha potuto essere controllato",
      "the state of the interface could not be checked"},
+    {"VERIFYPROXYUNCHECKED", "Proxy: Windows non ha potuto dire com'è impostato",
+     "Proxy: Windows could not tell how it is set"},
+    {"VERIFYPROXYON", "Proxy: richiesto spento, Windows lo ha acceso (%1)",
+     "Proxy: asked off, Windows has it on (%1)"},
+    {"VERIFYPROXYOFF", "Proxy %1: Windows lo ha spento", "Proxy %1: Windows has it off"},
+    {"VERIFYPROXYDIFFERS", "Proxy %1: Windows ha %2", "Proxy %1: Windows has %2"},
+    {"PROXYSET", "Il proxy è stato comunque impostato a %1.", "The proxy was set to %1 anyway."},
+    {"PROXYOFF", "Il proxy è stato comunque disattivato.", "The proxy was turned off anyway."},
+    {"PROXYUNCHANGED", "Il proxy è rimasto com'era.", "The proxy was left as it was."},
     {"NOCONNECTION", "Connessione \"%1\" non trovata.", "Connection \"%1\" not found."},
     {"USAGE",
      "Uso: veltrano.exe [/apply \"connessione\" [/quiet]]\r\n\r\n"
@@ -144,6 +168,23 @@ constexpr Voce kMessaggi[] = {
      "/quiet shows no message.\r\n\r\n"
      "Exit code: 0 set and verified; 1 refused or not set as asked; 2 arguments not understood "
      "or velt2.ini unreadable."},
+    {"BADPROXY",
+     "%1: \"%2\" non è valido. Il server proxy è un nome (lettere, cifre, - e .) o un indirizzo "
+     "IP; la porta è un numero da 1 a 65535. La connessione non è stata impostata.",
+     "%1: \"%2\" is not valid. The proxy server is a name (letters, digits, - and .) or an IP "
+     "address; the port is a number from 1 to 65535. The connection was not set."},
+    {"BATCHFOLDER",
+     "Il nome della cartella \"%1\" contiene il segno %, che cmd leggerebbe come una variabile: "
+     "lastconnection.bat non può essere eseguito da lì. Spostare Veltrano in un'altra cartella. "
+     "La connessione non è stata impostata.",
+     "The name of the folder \"%1\" holds the sign %, which cmd would read as a variable: "
+     "lastconnection.bat cannot be run from there. Move Veltrano to another folder. The "
+     "connection was not set."},
+    {"DUPLICATENAME",
+     "In velt2.ini più connessioni si chiamano \"%1\": rinominarle perché ogni nome sia usato "
+     "una volta sola. La connessione non è stata impostata.",
+     "In velt2.ini several connections are named \"%1\": rename them so that each name is "
+     "used once. The connection was not set."},
 };
 
 // In row order; the fall-back key must stay first.

@@ -10,7 +10,7 @@ namespace veltrano {
 
 class Catalogo {
  public:
-  static constexpr int kRighe = 61;  // rows 0 to 60; row 0 unused, one row for the end marker
+  static constexpr int kRighe = 121;  // rows 0 to 120; row 0 unused, one row for the end marker
 
   // Fills both tables once; a second call changes nothing.
   void caricaMessaggi();

@@ -1,10 +1,16 @@
 #include "shell/command_line.h"
 
+#include <algorithm>
+
 #include "store/profile_table.h"
 
 namespace veltrano {
 
 namespace {
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // "/apply", "-APPLY" and the like name the switch "apply"; anything else names none.
 std::string switchName(const std::string& argument) {
@@ -14,22 +20,41 @@ std::string switchName(const std::string& argument) {
   return lowerAscii(argument.substr(1));
 }
 
+// "/quiet" as a word of its own inside a longer argument, where a stray quote put it.
+bool swallowsQuiet(const std::string& argument) {
+  const std::string lowered = lowerAscii(argument);
+  for (std::size_t at = lowered.find("quiet"); at != std::string::npos;
+       at = lowered.find("quiet", at + 1)) {
+    const bool switchBefore = at >= 1 && (lowered[at - 1] == '/' || lowered[at - 1] == '-') &&
+                              (at == 1 || isBlank(lowered[at - 2]) || lowered[at - 2] == '"');
+    const std::size_t end = at + 5;
+    if (switchBefore && (end == lowered.size() || isBlank(lowered[end]) || lowered[end] == '"')) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
   CommandLine out;
   std::vector<std::string> rest;
   int quiet = 0;
+  bool swallowed = false;
   for (const std::string& argument : arguments) {
     if (switchName(argument) == "quiet") {
       ++quiet;
     } else {
+      swallowed = swallowed || swallowsQuiet(argument);
       rest.push_back(argument);
     }
   }
-  out.quiet = quiet > 0;
+  out.quiet = quiet > 0 || swallowed;
   if (arguments.empty()) {
     out.kind = CommandLine::Kind::Window;
+  } else if (swallowed) {
+    out.kind = CommandLine::Kind::Invalid;
   } else if (rest.size() == 1 && switchName(rest[0]) == "?" && quiet == 0) {
     out.kind = CommandLine::Kind::Usage;
   } else if (rest.size() == 2 && switchName(rest[0]) == "apply" && quiet < 2 &&
@@ -40,6 +65,29 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     out.kind = CommandLine::Kind::Invalid;
   }
   return out;
+}
+
+std::string_view argumentsAfterProgramName(std::string_view commandLine,
+                                           std::string_view programPath) {
+  std::string_view line = commandLine;
+  while (!line.empty() && isBlank(line.front())) {
+    line.remove_prefix(1);
+  }
+  std::size_t end = 0;
+  if (!line.empty() && line.front() == '"') {
+    const std::size_t closing = line.find('"', 1);
+    end = closing == std::string_view::npos ? line.size() : closing + 1;
+  } else if (!programPath.empty() && line.size() >= programPath.size() &&
+             lowerAscii(std::string(line.substr(0, programPath.size()))) ==
+                 lowerAscii(std::string(programPath)) &&
+             (line.size() == programPath.size() || isBlank(line[programPath.size()]))) {
+    end = programPath.size();
+  }
+  // What follows a closing quote, or the whole name when it is not our path, runs to a blank.
+  while (end < line.size() && !isBlank(line[end])) {
+    ++end;
+  }
+  return line.substr(end);
 }
 
 }  // namespace veltrano

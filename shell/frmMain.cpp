@@ -62,6 +62,9 @@ void frmMain::Form_Activate() {
 
 void frmMain::Form_Unload() {
   uscitaRichiesta_ = true;
+  // Nothing more is shown once the window has gone; a batch still running keeps the program
+  // (and its hold on lastconnection.bat) until it ends.
+  applicazione_.abbandona();
 }
 
 void frmMain::cmdEsci_Click() {

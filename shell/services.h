@@ -5,6 +5,7 @@
 
 #include "apply/batch_runner.h"
 #include "apply/network_adapters.h"
+#include "apply/proxy_settings.h"
 #include "apply/registry.h"
 #include "shell/text_codec.h"
 #include "shell/toolkit.h"
@@ -17,6 +18,7 @@ struct Services {
   Platform& platform;
   FileSystem& files;
   Registry& registry;
+  ProxySettings& proxy;  // read back, as programs will see it
   BatchRunner& batch;
   NetworkAdapters& adapters;
   const TextCodec& ansi;  // velt2.ini and the registry texts

@@ -16,6 +16,7 @@
 #include "shell/win32/win32_file_system.h"
 #include "shell/win32/win32_network_adapters.h"
 #include "shell/win32/win32_platform.h"
+#include "shell/win32/win32_proxy_settings.h"
 #include "shell/win32/win32_registry.h"
 #include "shell/win32/windowless_command.h"
 
@@ -75,14 +76,17 @@ int runWindow(HINSTANCE instance, int showCommand) {
     return 1;
   }
   win32::Win32Platform platform;
-  win32::Win32BatchRunner batch(window.hwnd());
+  // Destroyed after the window and the logic: a batch the user left running keeps the program,
+  // windowless, until it ends.
+  win32::Win32BatchRunner batch(window.hwnd(), win32::oemCodePage().codePage());
   win32::Win32NetworkAdapters adapters;
   win32::Win32Dialogs dialogs(instance, window.hwnd());
   win32::Win32FileSystem files;
   win32::Win32Registry registry;
+  win32::Win32ProxySettings proxy;
   veltrano::frmMain form(controlsOf(window),
-                         veltrano::Services{dialogs, platform, files, registry, batch, adapters,
-                                            win32::ansiCodePage(), win32::oemCodePage()});
+                         veltrano::Services{dialogs, platform, files, registry, proxy, batch,
+                                            adapters, win32::ansiCodePage(), win32::oemCodePage()});
   window.setWindowEvents([&form] { form.Form_Activate(); }, [&form] { form.Form_Unload(); });
   form.Form_Load();
   window.show(showCommand);
@@ -91,11 +95,12 @@ int runWindow(HINSTANCE instance, int showCommand) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR arguments, int showCommand) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*arguments*/,
+                    int showCommand) {
   // DLLs loaded later come from the system folder only, never from beside the program.
   SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   initCommonControls();
-  const veltrano::CommandLine command = veltrano::win32::commandOf(arguments);
+  const veltrano::CommandLine command = veltrano::win32::commandOfProcess();
   if (command.kind != veltrano::CommandLine::Kind::Window) {
     return veltrano::win32::runWindowlessCommand(instance, command);
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/win32/program_folder.h"
 #include "shell/win32/system_function.h"
 #include "shell/win32/utf16.h"
 
@@ -14,26 +15,25 @@ namespace {
 
 using CommandLineToArgvFunction = LPWSTR*(WINAPI*)(LPCWSTR commandLine, int* count);
 
-bool blank(const wchar_t* text) {
-  for (; text != nullptr && *text != L'\0'; ++text) {
-    if (*text != L' ' && *text != L'\t') {
-      return false;
-    }
-  }
-  return true;
+bool blank(std::string_view text) {
+  return text.find_first_not_of(" \t") == std::string_view::npos;
 }
 
 }  // namespace
 
-CommandLine commandOf(const wchar_t* arguments) {
+CommandLine commandOfProcess() {
+  const std::string line = narrow(GetCommandLineW());
+  const std::string_view arguments = argumentsAfterProgramName(line, narrow(modulePath()));
   if (blank(arguments)) {
     return CommandLine{};
   }
   SystemFunction<CommandLineToArgvFunction> split{L"shell32.dll", "CommandLineToArgvW"};
   const CommandLineToArgvFunction splitFunction = split.get();
   int count = 0;
-  // The whole line, so that the program's name is split off by the same rules as the rest.
-  LPWSTR* words = splitFunction == nullptr ? nullptr : splitFunction(GetCommandLineW(), &count);
+  // A stand-in name in front, so that the arguments are split by the rules of a whole line
+  // and the real name, already taken off, is never split again.
+  const std::wstring whole = L"x " + widen(arguments);
+  LPWSTR* words = splitFunction == nullptr ? nullptr : splitFunction(whole.c_str(), &count);
   if (words == nullptr) {
     return CommandLine{CommandLine::Kind::Invalid, {}, false};
   }

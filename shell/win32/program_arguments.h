@@ -7,9 +7,9 @@
 
 namespace veltrano::win32 {
 
-// The command of wWinMain's argument text (the arguments after the program's name): split
-// as CommandLineToArgvW splits the whole command line, in UTF-8. No argument is the window;
-// shell32 is loaded only when there are arguments.
-CommandLine commandOf(const wchar_t* arguments);
+// The command of the process's command line: the program's name taken off as Windows found it,
+// the rest split by CommandLineToArgvW, in UTF-8. No argument is the window; shell32 is loaded
+// only when there are arguments.
+CommandLine commandOfProcess();
 
 }  // namespace veltrano::win32

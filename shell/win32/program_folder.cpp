@@ -17,7 +17,7 @@ std::wstring folderOfModulePath(const std::wstring& modulePath) {
   return folder;
 }
 
-std::wstring programFolder() {
+std::wstring modulePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD capacity = static_cast<DWORD>(path.size());
@@ -27,10 +27,14 @@ std::wstring programFolder() {
     }
     if (length < capacity) {
       path.resize(length);
-      return folderOfModulePath(path);
+      return path;
     }
     path.resize(path.size() * 2);  // truncated: long paths exceed MAX_PATH
   }
+}
+
+std::wstring programFolder() {
+  return folderOfModulePath(modulePath());
 }
 
 }  // namespace veltrano::win32

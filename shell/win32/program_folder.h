@@ -9,7 +9,10 @@ namespace veltrano::win32 {
 // root ("C:\"), which keeps it.
 std::wstring folderOfModulePath(const std::wstring& modulePath);
 
-// The folder of this process's executable, from GetModuleFileNameW.
+// The full path of this process's executable, from GetModuleFileNameW; empty when unknown.
+std::wstring modulePath();
+
+// The folder of this process's executable.
 std::wstring programFolder();
 
 }  // namespace veltrano::win32

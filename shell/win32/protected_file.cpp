@@ -8,15 +8,6 @@
 
 namespace veltrano::win32 {
 
-namespace {
-
-struct LocalMemoryFreer {
-  void operator()(void* memory) const { LocalFree(memory); }
-};
-using LocalMemory = std::unique_ptr<void, LocalMemoryFreer>;
-
-}  // namespace
-
 std::wstring currentUserSid() {
   HANDLE token = nullptr;
   if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
@@ -38,21 +29,24 @@ std::wstring currentUserSid() {
   return text;
 }
 
-HANDLE createProtectedFile(const std::wstring& path) {
-  const std::wstring user = currentUserSid();
-  if (user.empty()) {
-    SetLastError(ERROR_NO_SUCH_USER);
-    return INVALID_HANDLE_VALUE;
-  }
+LocalMemory protectedFileDescriptor(const std::wstring& userSid) {
   // P: inherit nothing from the folder; FA: full access for the user, SYSTEM, Administrators.
-  const std::wstring dacl = L"D:P(A;;FA;;;" + user + L")(A;;FA;;;SY)(A;;FA;;;BA)";
+  const std::wstring dacl = L"D:P(A;;FA;;;" + userSid + L")(A;;FA;;;SY)(A;;FA;;;BA)";
   PSECURITY_DESCRIPTOR descriptor = nullptr;
-  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(dacl.c_str(), SDDL_REVISION_1,
-                                                            &descriptor, nullptr)) {
+  if (userSid.empty() || !ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                             dacl.c_str(), SDDL_REVISION_1, &descriptor, nullptr)) {
+    return nullptr;
+  }
+  return LocalMemory(descriptor);
+}
+
+HANDLE createProtectedFile(const std::wstring& path) {
+  const LocalMemory descriptor = protectedFileDescriptor(currentUserSid());
+  if (!descriptor) {
+    SetLastError(ERROR_INVALID_SECURITY_DESCR);
     return INVALID_HANDLE_VALUE;
   }
-  const LocalMemory ownedDescriptor(descriptor);
-  SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+  SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
   return CreateFileW(path.c_str(), GENERIC_WRITE, 0, &attributes, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                      nullptr);
 }

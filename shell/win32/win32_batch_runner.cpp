@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "apply/cmd_invocation.h"
 #include "shell/win32/protected_file.h"
 #include "shell/win32/utf16.h"
 #include "shell/win32/win32_platform.h"
@@ -42,6 +43,30 @@ std::wstring fullPath(const std::wstring& path) {
 }
 
 }  // namespace
+
+void prepareCmdStart(CmdStart& start, bool elevated, HWND owner) {
+  SHELLEXECUTEINFOW& info = start.info;
+  info = {};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  // netsh needs an administrator: ask once, for this one cmd.
+  info.hwnd = elevated ? nullptr : owner;
+  info.lpVerb = elevated ? nullptr : L"runas";
+  info.lpFile = start.program.c_str();
+  info.lpParameters = start.parameters.c_str();
+  info.lpDirectory = start.folder.c_str();
+  info.nShow = SW_SHOWMINIMIZED;
+}
+
+StartResult startFailure(DWORD error) {
+  return error == ERROR_CANCELLED ? StartResult::Declined : StartResult::Failed;
+}
+
+Win32BatchRunner::~Win32BatchRunner() {
+  if (process_) {
+    WaitForSingleObject(process_.get(), INFINITE);
+  }
+}
 
 WriteResult Win32BatchRunner::write(const std::string& path, std::string_view bytes) {
   if (running()) {
@@ -86,31 +111,20 @@ StartResult Win32BatchRunner::start(const std::string& path) {
 }
 
 StartResult Win32BatchRunner::launch(const std::string& path) {
-  const std::wstring folder = systemFolder();
-  const std::wstring batch = fullPath(widen(path));
+  CmdStart start;
+  start.folder = systemFolder();
+  const auto parameters = cmdArguments(narrow(fullPath(widen(path))), codePage_);
   const ShellExecuteExFunction shellExecuteEx = shellExecuteEx_.get();
-  if (folder.empty() || batch.empty() || shellExecuteEx == nullptr) {
+  if (start.folder.empty() || !parameters || shellExecuteEx == nullptr) {
     return StartResult::Failed;
   }
-  // The system's own cmd, run from the system folder: no netsh.* beside the batch or the
-  // program is found first. cmd drops the outer pair of quotes and keeps the inner one.
-  const std::wstring program = folder + L"\\cmd.exe";
-  const std::wstring parameters = L"/d /c \"\"" + batch + L"\"\"";
-  const bool elevated = processIsElevated();
-  SHELLEXECUTEINFOW execute{};
-  execute.cbSize = sizeof execute;
-  execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
-  // netsh needs an administrator: ask once, for this one cmd.
-  execute.hwnd = elevated ? nullptr : owner_;
-  execute.lpVerb = elevated ? nullptr : L"runas";
-  execute.lpFile = program.c_str();
-  execute.lpParameters = parameters.c_str();
-  execute.lpDirectory = folder.c_str();
-  execute.nShow = SW_SHOWMINIMIZED;
-  if (!shellExecuteEx(&execute)) {
-    return GetLastError() == ERROR_CANCELLED ? StartResult::Declined : StartResult::Failed;
+  start.program = start.folder + L"\\cmd.exe";
+  start.parameters = widen(*parameters);
+  prepareCmdStart(start, processIsElevated(), owner_);
+  if (!shellExecuteEx(&start.info)) {
+    return startFailure(GetLastError());
   }
-  process_.reset(execute.hProcess);
+  process_.reset(start.info.hProcess);
   return StartResult::Started;
 }
 

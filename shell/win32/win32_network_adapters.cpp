@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "shell/win32/handles.h"
 #include "shell/win32/utf16.h"
 
 namespace veltrano::win32 {
@@ -46,7 +47,7 @@ void appendDotted(const Entry* entry, std::vector<std::string>& out) {
   }
 }
 
-NetworkAdapter adapterOf(const IP_ADAPTER_ADDRESSES& system) {
+NetworkAdapter adapterOf(const IP_ADAPTER_ADDRESSES& system, const StaticDnsLookup& staticDns) {
   NetworkAdapter adapter;
   adapter.name = narrow(system.FriendlyName == nullptr ? L"" : system.FriendlyName);
   adapter.loopbackOrTunnel =
@@ -60,10 +61,56 @@ NetworkAdapter adapterOf(const IP_ADAPTER_ADDRESSES& system) {
   }
   appendDotted(system.FirstGatewayAddress, adapter.gateways);
   appendDotted(system.FirstDnsServerAddress, adapter.dnsServers);
+  adapter.staticDnsServers = staticDns(system.AdapterName == nullptr ? "" : system.AdapterName);
   return adapter;
 }
 
 }  // namespace
+
+std::vector<NetworkAdapter> adaptersOf(const IP_ADAPTER_ADDRESSES* first,
+                                       const StaticDnsLookup& staticDns) {
+  std::vector<NetworkAdapter> adapters;
+  for (const IP_ADAPTER_ADDRESSES* system = first; system != nullptr; system = system->Next) {
+    adapters.push_back(adapterOf(*system, staticDns));
+  }
+  return adapters;
+}
+
+std::optional<std::vector<std::string>> staticDnsFromRegistry(const std::string& adapterGuid) {
+  const std::wstring path =
+      L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" +
+      widen(adapterGuid);
+  HKEY opened = nullptr;
+  if (adapterGuid.empty() ||
+      RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &opened) !=
+          ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  const RegistryKey key(opened);
+  wchar_t value[1024] = {};
+  DWORD size = sizeof value - sizeof value[0];
+  const LSTATUS status =
+      RegGetValueW(key.get(), nullptr, L"NameServer", RRF_RT_REG_SZ, nullptr, value, &size);
+  std::vector<std::string> servers;
+  if (status == ERROR_FILE_NOT_FOUND) {
+    return servers;  // nothing was ever typed: netsh writes the value when it sets one
+  }
+  if (status != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  std::string server;
+  for (const char c : narrow(value) + ",") {
+    if (c == ',' || c == ' ') {
+      if (!server.empty()) {
+        servers.push_back(std::move(server));
+      }
+      server.clear();
+    } else {
+      server += c;
+    }
+  }
+  return servers;
+}
 
 std::optional<std::vector<NetworkAdapter>> Win32NetworkAdapters::list() {
   const GetAdaptersAddressesFunction getAdapters = getAdaptersAddresses_.get();
@@ -87,11 +134,7 @@ std::optional<std::vector<NetworkAdapter>> Win32NetworkAdapters::list() {
     if (result != NO_ERROR) {
       return std::nullopt;
     }
-    std::vector<NetworkAdapter> adapters;
-    for (const IP_ADAPTER_ADDRESSES* system = first; system != nullptr; system = system->Next) {
-      adapters.push_back(adapterOf(*system));
-    }
-    return adapters;
+    return adaptersOf(first, staticDnsFromRegistry);
   }
   return std::nullopt;
 }

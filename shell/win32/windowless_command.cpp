@@ -7,19 +7,21 @@
 #include "shell/win32/win32_file_system.h"
 #include "shell/win32/win32_network_adapters.h"
 #include "shell/win32/win32_platform.h"
+#include "shell/win32/win32_proxy_settings.h"
 #include "shell/win32/win32_registry.h"
 
 namespace veltrano::win32 {
 
 int runWindowlessCommand(HINSTANCE instance, const CommandLine& command) {
   Win32Platform platform;
-  Win32BatchRunner batch(nullptr);
+  Win32BatchRunner batch(nullptr, oemCodePage().codePage());
   Win32NetworkAdapters adapters;
   Win32Dialogs dialogs(instance, nullptr);
   Win32FileSystem files;
   Win32Registry registry;
-  ApplyCommand apply(
-      Services{dialogs, platform, files, registry, batch, adapters, ansiCodePage(), oemCodePage()});
+  Win32ProxySettings proxy;
+  ApplyCommand apply(Services{dialogs, platform, files, registry, proxy, batch, adapters,
+                              ansiCodePage(), oemCodePage()});
   int exitCode = kExitNotApplied;
   apply.run(command, [&exitCode](int code) {
     exitCode = code;

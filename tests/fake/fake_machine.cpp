@@ -22,6 +22,19 @@ void FakeRegistry::setValue(RootKey, const std::string& keyPath, const std::stri
   EXPECT_EQ(keyPath, kInternetSettings);
   writes +=
       valueName + " " + std::to_string(type) + " " + std::string(data.begin(), data.end()) + ";";
+  values[valueName] = std::string(data.begin(), data.end());
+}
+
+std::optional<ProxyState> FakeProxySettings::read() {
+  if (shown) {
+    return *shown;
+  }
+  const auto text = [this](const std::string& name) {
+    const std::string bytes = registry.values[name];
+    return bytes.substr(0, bytes.find('\0'));
+  };
+  return ProxyState{registry.values["ProxyEnable"] == std::string("\1\0\0\0", 4),
+                    text("ProxyServer"), text("ProxyOverride")};
 }
 
 WriteResult FakeBatchRunner::write(const std::string& path, std::string_view bytes) {

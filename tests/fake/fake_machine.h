@@ -7,6 +7,7 @@
 
 #include "apply/batch_runner.h"
 #include "apply/network_adapters.h"
+#include "apply/proxy_settings.h"
 #include "apply/registry.h"
 #include "store/file_system.h"
 
@@ -20,11 +21,22 @@ struct FakeFileSystem : FileSystem {
   int writes = 0;
 };
 
-// Every value written under the user's Internet settings, as "name type bytes;".
+// Every value written under the user's Internet settings, as "name type bytes;", and the
+// bytes each value holds now.
 struct FakeRegistry : Registry {
   void setValue(RootKey, const std::string& keyPath, const std::string& valueName,
                 std::uint32_t type, const std::vector<std::uint8_t>& data) override;
   std::string writes;
+  std::map<std::string, std::string> values;
+};
+
+// WinINet's view of the proxy: what the registry values say (the ANSI bytes of ASCII texts),
+// unless a test makes Windows show something else.
+struct FakeProxySettings : ProxySettings {
+  explicit FakeProxySettings(FakeRegistry& values) : registry(values) {}
+  std::optional<ProxyState> read() override;
+  FakeRegistry& registry;
+  std::optional<std::optional<ProxyState>> shown;
 };
 
 // The batch lands in the fake file system; the test says how starting goes and when it ends.

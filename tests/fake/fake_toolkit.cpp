@@ -98,15 +98,18 @@ std::string FakeDialogs::inputBox(const std::string& prompt, const std::string& 
 
 void FakePlatform::afterDelay(int milliseconds, Handler handler) {
   EXPECT_GT(milliseconds, 0);
-  delays.push_back(std::move(handler));
+  delays.emplace(now + milliseconds, std::move(handler));
 }
 
-void FakePlatform::wait(int steps) {
-  for (int i = 0; i < steps && !delays.empty(); ++i) {
-    Handler next = std::move(delays.front());
-    delays.pop_front();
+void FakePlatform::wait(int milliseconds) {
+  const int end = now + milliseconds;
+  while (!delays.empty() && delays.begin()->first <= end) {
+    now = delays.begin()->first;
+    Handler next = std::move(delays.begin()->second);
+    delays.erase(delays.begin());
     next();
   }
+  now = end;
 }
 
 }  // namespace veltrano::fake

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -90,10 +91,12 @@ struct FakePlatform : Platform {
   void showHelp(const std::string& path) override { helpShown.push_back(path); }
   void afterDelay(int milliseconds, Handler handler) override;
   void internetSettingsChanged() override { ++settingsNotices; }
-  void wait(int steps = 1);  // lets that many delays run, oldest first, as time going by would
+  // Time goes by: the delays due by then run, earliest first.
+  void wait(int milliseconds);
   std::string folder, helpPath;
   std::vector<std::string> helpShown;
-  std::deque<Handler> delays;
+  int now = 0;                          // milliseconds since the window was made
+  std::multimap<int, Handler> delays;  // by when they are due
   int settingsNotices = 0;
 };
 

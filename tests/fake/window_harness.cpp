@@ -33,7 +33,7 @@ Harness::Harness() {
   txtConnessione.visible = false;
   cmdInfo.caption = "Info";  // the design-time caption, which no language changes
   platform.folder = kFolder;
-  adapters.adapters = {{kLan, {"Loopback", true, false, {{"127.0.0.1", 8}}, {}, {}}}};
+  adapters.adapters = {{kLan, {"Loopback", true, false, {{"127.0.0.1", 8}}, {}, {}, {}}}};
   catalogo.caricaMessaggi();
   dialogs.forbidden = {catalogo.getMessaggio("NOERR", "IT"), catalogo.getMessaggio("NOERR", "IN")};
   Controls controls{window,   frmConnessioni, frmComandi,     lblConnection,  lblDHCP,
@@ -43,7 +43,7 @@ Harness::Harness() {
                     txtProxy, txtProxyPort,   cmdSetta,       cmdNuova,       cmdAnnullaModifiche,
                     cmdSalva, cmdRinomina,    cmdElimina,     cmdSettings,    cmdLingua,
                     cmdAiuto, cmdInfo,        cmdEsci};
-  Services services{dialogs,     platform, files,         registry,
+  Services services{dialogs,  platform,    files,         registry,     proxy,
                     batchRunner, adapters, windows1252(), codePage850()};
   form = std::make_unique<frmMain>(controls, services);
   window.onUnload = [this] { form->Form_Unload(); };
@@ -107,10 +107,10 @@ std::string Harness::text(const std::string& chiave, const std::string& lingua) 
   return catalogo.getMessaggio(chiave, lingua);
 }
 
-void Harness::batchEnds(std::optional<std::vector<NetworkAdapter>> after, int steps) {
+void Harness::batchEnds(std::optional<std::vector<NetworkAdapter>> after, int milliseconds) {
   batchRunner.runs = false;
   adapters.adapters = std::move(after);
-  platform.wait(steps);
+  platform.wait(milliseconds);
 }
 
 std::vector<FakeControl*> Harness::all() {

@@ -40,8 +40,8 @@ std::string profile(const std::vector<Conn>& conns, const std::string& lingua = 
 std::string lines(const std::vector<std::string>& each);
 
 // The adapter "LAN" as a static connection of 10.0.0.5/24 via 10.0.0.1, DNS 10.0.0.2 leaves it.
-inline const NetworkAdapter kLan{"LAN",        false,       false, {{"10.0.0.5", 24}},
-                                 {"10.0.0.1"}, {"10.0.0.2"}};
+inline const NetworkAdapter kLan{"LAN",        false,        false, {{"10.0.0.5", 24}},
+                                 {"10.0.0.1"}, {"10.0.0.2"}, {{"10.0.0.2"}}};
 
 // True unless the text holds a word only the other language uses ("IT" or "IN"): a text that
 // went to the wrong language is caught without repeating it.
@@ -70,8 +70,8 @@ class Harness {
   std::vector<std::string> boxTexts() const;
   // The catalogue's text of a message key in a language, as the program would show it.
   std::string text(const std::string& chiave, const std::string& lingua) const;
-  // The batch ends, leaving the adapters so; then the program looks again.
-  void batchEnds(std::optional<std::vector<NetworkAdapter>> after, int steps = 1);
+  // The batch ends, leaving the adapters so; then so many milliseconds go by.
+  void batchEnds(std::optional<std::vector<NetworkAdapter>> after, int milliseconds = 250);
   // The window in one line: the connection list ([selected]) or "new:" and the name field;
   // each yes/no list as yes, no or -; each field's text, in brackets when disabled; and the
   // initials of the enabled buttons among Set, New, Undo, saVe, Rename, Delete, Language.
@@ -92,6 +92,7 @@ class Harness {
   FakePlatform platform;
   FakeFileSystem files;
   FakeRegistry registry;
+  FakeProxySettings proxy{registry};
   FakeBatchRunner batchRunner{files};
   FakeAdapters adapters;
   Catalogo catalogo;

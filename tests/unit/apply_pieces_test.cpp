@@ -1,8 +1,10 @@
-// The small pieces of applying: dotted IPv4 addresses and masks as netsh takes them, adapter
-// names as Windows compares them, the bytes of a REG_DWORD.
+// The small pieces of applying: dotted IPv4 addresses and masks as netsh takes them, a proxy
+// as WinINet takes it, adapter names as Windows compares them, the bytes of a REG_DWORD, and
+// cmd's command line.
 #include <gtest/gtest.h>
 
 #include "apply/apply_checks.h"
+#include "apply/cmd_invocation.h"
 #include "apply/ipv4_address.h"
 #include "apply/registry_writes.h"
 
@@ -32,9 +34,34 @@ TEST(ApplyPieces, AMaskReadsAsItsPrefixLengthOnlyWhenItsOnesAreContiguous) {
   }
 }
 
+TEST(ApplyPieces, AProxyServerIsAnAsciiHostNameOrAnAddressAndAPortANumberUpTo65535) {
+  const std::string longest = std::string(61, 'a') + "." + std::string(191, 'b');  // 253
+  for (const std::string& server : std::vector<std::string>{"px", "proxy-1.example.org", "10.0.0.1", "A9", longest}) {
+    EXPECT_TRUE(isProxyServer(server)) << server;
+  }
+  for (const std::string& server : std::vector<std::string>{"", "px:80", "a..b", ".a", "a.", "10.0.0", "10.0.0.256",
+                                   "pröxy", "p x", "px\t", "px\x01", longest + "c"}) {
+    EXPECT_FALSE(isProxyServer(server)) << server;
+  }
+  for (const char* port : {"1", "8080", "65535", "00080"}) {
+    EXPECT_TRUE(isProxyPort(port)) << port;
+  }
+  for (const char* port : {"", "0", "65536", "80a", " 80", "+80", "-1", "100000", "\xD9\xA5"}) {
+    EXPECT_FALSE(isProxyPort(port)) << port;
+  }
+}
+
+TEST(ApplyPieces, CmdRunsTheBatchInItsCodePageAndNeverFromAPathItWouldExpand) {
+  EXPECT_EQ(cmdArguments("C:\\V & (1)\\lastconnection.bat", 850),
+            "/d /v:off /c chcp 850>nul&&\"C:\\V & (1)\\lastconnection.bat\"");
+  for (const char* path : {"C:\\V%OS%x\\lastconnection.bat", "C:\\a\"b\\x.bat", "C:\\a\nb", ""}) {
+    EXPECT_EQ(cmdArguments(path, 850), std::nullopt) << path;
+  }
+}
+
 TEST(ApplyPieces, AdapterNamesIgnoreCaseAndDwordsGoLeastSignificantByteFirst) {
-  const std::vector<NetworkAdapter> adapters = {{"Wi-Fi 2", false, false, {}, {}, {}},
-                                                {"ZAP@az", false, false, {}, {}, {}}};
+  const std::vector<NetworkAdapter> adapters = {{"Wi-Fi 2", false, false, {}, {}, {}, {}},
+                                                {"ZAP@az", false, false, {}, {}, {}, {}}};
   EXPECT_EQ(findAdapter(adapters, "zap@AZ"), &adapters[1]);
   EXPECT_EQ(findAdapter(adapters, "WI-FI 2"), &adapters[0]);
   for (const char* other : {"Wi-Fi", "zap`AZ"}) {  // only ASCII letters fold

@@ -27,7 +27,9 @@ TEST_P(Apply, WritesTheBatchStartsItThenSetsTheProxyAndSaysNothingWhenTheAdapter
   h.batchEnds(Adapters{kLan});
   run(h, {type(&H::txtGateway, ""), type(&H::txtDNS, ""), click(&H::cmdSetta)});  // unsaved edits
   EXPECT_EQ(h.batch(), batch("Ufficio", "static 10.0.0.5 255.255.255.0 none", "static none"));
-  h.batchEnds(Adapters{kLan});
+  NetworkAdapter bare = kLan;
+  bare.gateways.clear(), bare.dnsServers.clear();
+  h.batchEnds(Adapters{bare});
   run(h, {pick(&H::cmbConnessione, 1), type(&H::txtProxyPort, "8080"), click(&H::cmdSetta)});
   EXPECT_EQ(h.batch(), batch("Casa", "dhcp", "dhcp"));
   EXPECT_EQ(h.registry.writes,
@@ -39,24 +41,31 @@ TEST_P(Apply, WritesTheBatchStartsItThenSetsTheProxyAndSaysNothingWhenTheAdapter
 }
 
 TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
-  const auto bad = [&](const std::string& label, const std::string& value) {
-    return text("BADADDRESS", {h.text(label, GetParam()), value});
+  const auto bad = [&](const std::string& key, const std::string& label, const std::string& value) {
+    return text(key, {h.text(label, GetParam()), value});
   };
-  const std::vector<Step> proxy = {pick(&H::cmbUseProxy, 0), type(&H::txtProxyPort, "80")};
+  const Step proxy = [](H& x) { run(x, {pick(&H::cmbUseProxy, 0), type(&H::txtProxyPort, "80")}); };
   const std::tuple<std::string, std::vector<Step>, std::string> rows[] = {
-      {"LAN", {type(&H::txtIP, "1.2.3")}, bad("IP", "1.2.3")},
-      {"LAN", {type(&H::txtMask, "255.0.255.0")}, bad("MASK", "255.0.255.0")},
-      {"LAN", {type(&H::txtGateway, "10.0.0.01")}, bad("GATEWAY", "10.0.0.01")},
-      {"LAN", {type(&H::txtDNS, " 10.0.0.2")}, bad("DNS", " 10.0.0.2")},
-      {"LAN", {proxy[0], proxy[1], type(&H::txtProxy, "proxy.Ω")}, text("NOCODEPAGE")},
-      {"LAN", {proxy[0], proxy[1], type(&H::txtProxy, "proxy\t")}, text("NOLINEBREAK")},
+      {"LAN", {type(&H::txtIP, "1.2.3")}, bad("BADADDRESS", "IP", "1.2.3")},
+      {"LAN", {type(&H::txtMask, "255.0.255.0")}, bad("BADADDRESS", "MASK", "255.0.255.0")},
+      {"LAN", {type(&H::txtGateway, "10.0.0.01")}, bad("BADADDRESS", "GATEWAY", "10.0.0.01")},
+      {"LAN", {type(&H::txtDNS, " 10.0.0.2")}, bad("BADADDRESS", "DNS", " 10.0.0.2")},
+      {"LAN", {proxy, type(&H::txtProxy, "proxy.Ω")}, bad("BADPROXY", "SERVERPROXY", "proxy.Ω")},
+      {"LAN", {proxy, type(&H::txtProxy, "px\t")}, bad("BADPROXY", "SERVERPROXY", "px\t")},
+      {"LAN", {proxy, type(&H::txtProxy, "px"), type(&H::txtProxyPort, "80a")},
+       bad("BADPROXY", "PROXYPORT", "80a")},
       {"   ", {}, text("NOINTERFACE")},
       {"LAN\\", {}, text("BATCHCHARS")},
       {std::string(256, 'L'), {}, text("BATCHTOOLONG")},
       {"WLAN", {}, text("UNKNOWNADAPTER", {"WLAN", "\"LAN\""})},
+      {"V%OS%x", {}, text("BATCHFOLDER", {"C:\\V%OS%x\\"})},  // a folder cmd would expand
   };
   for (const auto& [adapter, steps, message] : rows) {
-    Harness x(file(kTwo, adapter));
+    Harness x;
+    x.platform.folder = adapter == "V%OS%x" ? "C:\\V%OS%x" : H::kFolder;
+    x.files.files[x.platform.folder + "\\velt2.ini"] =
+        *windows1252().fromUtf8(file(kTwo, adapter == "V%OS%x" ? "LAN" : adapter));
+    x.start();
     run(x, steps);
     x.cmdSetta.click();
     EXPECT_EQ(x.boxTexts(), std::vector<std::string>{message});
@@ -77,79 +86,74 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
 
 TEST_P(Apply, ALaterApplyWaitsForTheBatchBeforeItThenGoesAheadOrGivesUp) {
   run(h, {click(&H::cmdSetta), pick(&H::cmbConnessione, 1), click(&H::cmdSetta)});
-  h.platform.wait(ApplyFlow::kPassiAttesa - 2);
+  h.platform.wait(4750);
   EXPECT_EQ(h.batchRunner.started.size(), 1u);
   h.batchEnds(Adapters{kLan});  // the first is as asked; the second is written and started
   EXPECT_EQ(h.batchRunner.started.size(), 2u);
   run(h, {pick(&H::cmbConnessione, 0), click(&H::cmdSetta)});
-  h.platform.wait(ApplyFlow::kPassiAttesa);
+  h.platform.wait(4750);
+  EXPECT_TRUE(h.dialogs.boxes.empty());
+  h.platform.wait(250);  // 5 s
   EXPECT_EQ(h.boxTexts(), std::vector<std::string>{text("APPLYBUSY")});
   EXPECT_EQ(h.batch(), batch("Casa", "dhcp", "dhcp"));
 
   Harness other(file());  // the batch file held by another Veltrano for too long
   other.batchRunner.writeResult = WriteResult::Busy;
   other.cmdSetta.click();
-  other.platform.wait(ApplyFlow::kPassiAttesa);
+  other.platform.wait(5000);
   EXPECT_EQ(other.batchRunner.started.size() + other.registry.writes.size(), 0u);
   EXPECT_EQ(other.boxTexts(), std::vector<std::string>{text("APPLYBUSY")});
 }
 
-// The adapter "LAN" as the system shows it once the batch has ended.
-struct Seen {
-  std::string name = "LAN";
-  std::vector<IPv4Address> addresses = {{"10.0.0.5", 24}};
-  std::vector<std::string> gateways = {"10.0.0.1"}, dns = {"10.0.0.2"};
-  bool dhcp = false;
-};
-
-TEST_P(Apply, TheAdapterIsReadBackOnceTheBatchHasEndedAndOnlyADifferenceIsTold) {
+// The verdict's rules are the unit tests'; here, when it is given and how it is told.
+TEST_P(Apply, TheVerdictWaitsForTheBatchHoweverLongGivesTheAdapterTimeAndTellsEachDifference) {
   using State = IPv4Address::State;
-  const auto line = [&](const std::string& chiave, std::vector<std::string> args) {
-    return "\r\n- " + text(chiave, args);
-  };
-  const std::string ip = line("VERIFYNOTSET", {h.text("IP", GetParam()), "10.0.0.5/24"});
-  const std::tuple<int, std::optional<Seen>, std::string> rows[] = {
-      // 0: static, 1: DHCP
-      {0, Seen{.name = "lan"}, ""},
-      {0, Seen{.addresses = {{"10.0.0.5", 24, State::Tentative}}}, ""},
-      {0, Seen{.addresses = {{"10.0.0.6", 24}}}, ip},
-      {0, Seen{.addresses = {{"10.0.0.5", 16}}}, ip},
-      {0, Seen{.addresses = {{"10.0.0.5", 24, State::Duplicate}}},
-       line("VERIFYDUPLICATE", {"10.0.0.5"})},
-      {0, Seen{.gateways = {}, .dns = {"10.0.0.3"}},
-       line("VERIFYNOTSET", {h.text("GATEWAY", GetParam()), "10.0.0.1"}) +
-           line("VERIFYNOTSET", {h.text("DNS", GetParam()), "10.0.0.2"})},
-      {0, Seen{.name = "Ethernet"}, line("VERIFYNOADAPTER", {"LAN"})},
-      {0, std::nullopt, line("VERIFYUNCHECKED", {})},
-      {2, Seen{}, line("VERIFYUNCHECKED", {})},  // the batch never ends
-      {3, Seen{.gateways = {}, .dns = {}}, ""},  // none asked: none looked for
-      {1, Seen{}, line("VERIFYNODHCP", {})},
-      {1, Seen{.addresses = {}, .dhcp = true}, ""},
-  };
-  for (const auto& [kind, seen, told] : rows) {
-    Harness x(file());
-    run(x, kind == 3 ? std::vector{type(&H::txtGateway, ""), type(&H::txtDNS, "")}
-                     : std::vector{pick(&H::cmbConnessione, kind % 2)});
-    if (!seen) {
-      x.adapters.adapters.reset();  // unreadable before the batch too: it goes ahead all the same
+  NetworkAdapter tentative = kLan, leased = kLan;
+  tentative.addresses[0].state = State::Tentative;
+  leased.dhcp = true;
+  leased.addresses.push_back({"192.0.2.2", 24});
+  const std::string ip = h.text("IP", GetParam());
+  const auto told = [&](const std::vector<std::string>& lines, const std::string& proxy) {
+    std::string message = text("NOTAPPLIED", {"Ufficio"});
+    for (const std::string& line : lines) {
+      message += "\r\n- " + line;
     }
+    return std::vector{message + "\r\n" + proxy};
+  };
+  const std::tuple<int, std::vector<std::pair<NetworkAdapter, int>>, std::vector<std::string>>
+      rows[] = {
+          // how long the batch runs, then how the adapter looks for how long (ms), what is told
+          {250, {{kLan, 250}}, {}},
+          {600000, {{kLan, 250}}, {}},  // ten minutes of netsh
+          {250, {{tentative, 4500}, {kLan, 250}}, {}},
+          {250, {{tentative, 4750}}, {}},  // not told before the adapter had 5 s
+          {250, {{tentative, 5000}}, told({text("VERIFYTENTATIVE", {ip, "10.0.0.5/24"})}, text("PROXYOFF"))},
+          {250, {{leased, 5000}},
+           told({text("VERIFYSTILLDHCP"), text("VERIFYDIFFERS", {ip, "10.0.0.5/24", "10.0.0.5/24, 192.0.2.2/24"})},
+                text("PROXYOFF"))},
+      };
+  for (const auto& [runs, seen, boxes] : rows) {
+    Harness x(file());
     x.cmdSetta.click();
-    x.batchEnds(seen ? std::optional(Adapters{{seen->name, false, seen->dhcp, seen->addresses,
-                                               seen->gateways, seen->dns}})
-                     : std::nullopt,
-                kind == 2 ? 0 : ApplyFlow::kPassiVerifica - 1);
-    x.batchRunner.runs = kind == 2;
-    x.platform.wait(kind == 2 ? ApplyFlow::kPassiEsecuzione : 0);
-    EXPECT_TRUE(x.dialogs.boxes.empty()) << "told before the adapter had its time to settle";
-    x.platform.wait(2);
-    const std::string head = text("NOTAPPLIED", {x.cmbConnessione.text()});
-    EXPECT_EQ(x.boxTexts(), told.empty() ? std::vector<std::string>{} : std::vector{head + told});
-    EXPECT_TRUE(x.platform.delays.empty());
+    x.platform.wait(runs);
+    for (const auto& [adapter, milliseconds] : seen) {
+      x.batchEnds(Adapters{adapter}, milliseconds);
+    }
+    EXPECT_EQ(x.boxTexts(), boxes);
+    EXPECT_EQ(x.platform.delays.empty(), seen.back().second != 4750);
   }
 }
 
+TEST_P(Apply, AWindowClosedDuringAnApplyShowsNothingMoreAndStartsNothingMore) {
+  run(h, {click(&H::cmdSetta), pick(&H::cmbConnessione, 1), click(&H::cmdSetta)});
+  h.cmdEsci.click();
+  h.batchEnds(Adapters{}, 10000);
+  EXPECT_TRUE(h.window.closed && h.dialogs.boxes.empty());
+  EXPECT_EQ(h.batchRunner.started.size(), 1u);
+}
+
 TEST_P(Apply, SettingsOffersTheMachinesAdaptersAndStoresThePlainNameTyped) {
-  h.adapters.adapters->push_back({"Wi-Fi", false, true, {{"192.168.1.9", 24}}, {}, {}});
+  h.adapters.adapters->push_back({"Wi-Fi", false, true, {{"192.168.1.9", 24}}, {}, {}, {}});
   run(h, {newConnection("Hotel"), typeIn("  Wi-Fi  "), click(&H::cmdSettings), typeIn(""),
           click(&H::cmdSettings)});
   std::string shown;

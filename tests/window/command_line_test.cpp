@@ -1,5 +1,5 @@
 // veltrano.exe /apply NAME [/quiet]: the exit codes, the boxes (or none), and velt2.ini only
-// ever read.
+// ever read. How the arguments are read is the unit tests'.
 #include <gtest/gtest.h>
 
 #include "apply/apply_command.h"
@@ -24,27 +24,28 @@ TEST(CommandLine, ExitCodesAndBoxes) {
       {{"/quiet", "/apply", "Casa"}, kExitNotApplied, "", 3},
       {{"/apply", "Casa"}, kExitNotApplied, "NOTAPPLIED Casa", 3, "IN"},
       {{"/apply", "Nessuna"}, kExitNotApplied, "NOCONNECTION Nessuna", 0, "IN"},
-      {{"/apply", "ufficio", "/quiet"}, kExitNotApplied, ""},
+      {{"/apply", "Doppia"}, kExitNotApplied, "DUPLICATENAME Doppia", 0, "IN"},
       {{"/apply", "Ufficio"}, kExitUsage, "NOINIFILE", 0, ""},
       {{"/apply", "Ufficio", "/quiet"}, kExitUsage, "", 0, ""},
       {{"/?"}, kExitVerified, "USAGE", 0, "IN"},
       {{"/apply"}, kExitUsage, "USAGE"},
-      {{"/apply", "Ufficio", "/apply", "Casa"}, kExitUsage, "USAGE"},
-      {{"Ufficio"}, kExitUsage, "USAGE", 0, "IN"},
-      {{"/?", "/quiet"}, kExitUsage, ""},
+      {{"/apply", "Ufficio\" /quiet"}, kExitUsage, ""},
   };
   for (const Row& row : rows) {
     Harness h;
     if (!row.lingua.empty()) {
-      h.withProfile(profile(kTwo, row.lingua));
+      h.withProfile(profile({staticConn("Ufficio"), proxyConn("Casa"), dhcpConn("Doppia"),
+                             staticConn("Doppia")},
+                            row.lingua));
     }
-    ApplyCommand command({h.dialogs, h.platform, h.files, h.registry, h.batchRunner, h.adapters,
-                          windows1252(), codePage850()});
+    ApplyCommand command({h.dialogs, h.platform, h.files, h.registry, h.proxy, h.batchRunner,
+                          h.adapters, windows1252(), codePage850()});
     int exitCode = -1;
     command.run(parseCommandLine(row.args), [&exitCode](int code) { exitCode = code; });
     NetworkAdapter after = kLan;
     after.dhcp = row.dhcpAfter;
-    h.batchEnds(std::vector{after}, ApplyFlow::kPassiVerifica + 1);
+    after.staticDnsServers = row.dhcpAfter ? std::vector<std::string>{} : kLan.staticDnsServers;
+    h.batchEnds(std::vector{after}, 5000);
     const std::string where = ::testing::PrintToString(row.args);
     EXPECT_EQ(exitCode, row.exitCode) << where;
     ASSERT_EQ(h.dialogs.boxes.size(), row.box.empty() ? 0u : 1u) << where;
@@ -60,7 +61,6 @@ TEST(CommandLine, ExitCodesAndBoxes) {
     EXPECT_EQ(h.batchRunner.started.size(), row.applies > 0 ? 1u : 0u) << where;
     EXPECT_EQ(std::count(h.registry.writes.begin(), h.registry.writes.end(), ';'), row.applies);
   }
-  EXPECT_EQ(parseCommandLine({}).kind, CommandLine::Kind::Window);  // no argument: the window
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+// How the system's cmd.exe is asked to run lastconnection.bat.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace veltrano {
+
+// False when cmd would read the batch's path as something else: on its own command line it
+// expands %NAME% even inside quotes, so a folder named "V%OS%x" would run another file.
+bool cmdCanRunFrom(const std::string& batchPath);
+
+// The arguments of cmd.exe: no AutoRun, no delayed expansion, the console switched to the code
+// page the batch is written in (a console set to another one, a double-byte one say, would
+// misread the carets that make & and | inert), then the batch. nullopt when !cmdCanRunFrom.
+std::optional<std::string> cmdArguments(const std::string& batchPath, unsigned codePage);
+
+}  // namespace veltrano
