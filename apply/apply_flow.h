@@ -25,8 +25,8 @@ class ApplyFlow {
   using Fine = std::function<void(ApplyOutcome)>;
 
   static constexpr int kPassoMs = 250;
-  static constexpr int kPassiAttesa = 20;       // a later apply waits 5 s for an earlier batch
-  static constexpr int kPassiVerifica = 20;     // the adapter is given 5 s to settle
+  static constexpr int kPassiAttesa = 20;    // a later apply waits 5 s for an earlier batch
+  static constexpr int kPassiVerifica = 20;  // the adapter is given 5 s to settle
 
   ApplyFlow(Services services, Testo testo, Mostra mostra);
   ApplyFlow(const ApplyFlow&) = delete;

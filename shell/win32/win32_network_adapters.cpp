@@ -78,12 +78,10 @@ std::vector<NetworkAdapter> adaptersOf(const IP_ADAPTER_ADDRESSES* first,
 
 std::optional<std::vector<std::string>> staticDnsFromRegistry(const std::string& adapterGuid) {
   const std::wstring path =
-      L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" +
-      widen(adapterGuid);
+      L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\" + widen(adapterGuid);
   HKEY opened = nullptr;
-  if (adapterGuid.empty() ||
-      RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, &opened) !=
-          ERROR_SUCCESS) {
+  if (adapterGuid.empty() || RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE,
+                                           &opened) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   const RegistryKey key(opened);

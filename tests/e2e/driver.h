@@ -1,30 +1,42 @@
 // The end-to-end driver's helpers: veltrano.exe in a program folder of its own, reached through
-// the control IDs of shell/win32/control_ids.h as a UI-automation tool would. A helper that finds
-// something wrong throws, so a flow stops at its first fault with a clear message.
+// the control IDs of shell/win32/control_ids.h as a UI-automation tool would. Expected bytes are
+// built here by hand and the machine is read through other calls than the program's, so that a
+// fault of the program cannot move its own expectation. A helper that finds something wrong
+// throws, so a flow stops at its first fault with a clear message.
 #pragma once
 
+#include <winsock2.h>
+#include <ws2ipdef.h>
+
+#include <windows.h>
+
+#include <iphlpapi.h>
+#include <netioapi.h>
 #include <share.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
 
-#include "apply/apply_checks.h"
 #include "lang/messaggi.h"
-#include "shell/win32/code_page_codec.h"
 #include "shell/win32/control_ids.h"
 #include "shell/win32/utf16.h"
-#include "shell/win32/win32_network_adapters.h"
-#include "store/profile_file.h"
 
 namespace e2e {
 
 namespace fs = std::filesystem;
 namespace ids = veltrano::ids;
-using Row = veltrano::ValoriConnessione;
-// The bytes of a text in a code page; empty when a character has none (a fault of the flow).
-using CodePage = veltrano::win32::CodePageCodec;
-using veltrano::win32::narrow, veltrano::win32::widen;
+using veltrano::componi, veltrano::win32::narrow, veltrano::win32::widen;
+
+// A connection as its nine lines of velt2.ini: name, DHCP, IP, mask, gateway, DNS, use proxy,
+// proxy server, proxy port (the order the window shows them).
+struct Row {
+  std::string nome, dhcp, ip, mask, gateway, dns, useProxy, proxy, proxyPort;
+};
 
 // Throws when a check fails, so that the flow stops there.
 inline void check(bool good, const std::string& what) {
@@ -58,6 +70,35 @@ inline std::string bytesOf(const fs::path& file) {
   return {std::istreambuf_iterator<char>(stream), {}};
 }
 
+// Latin letters of UTF-8 text as Windows-1252 bytes, which are Latin-1's there: enough for the
+// flows' own texts.
+inline std::string ansi(const std::string& utf8) {
+  std::string out;
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(utf8[i]);
+    out += byte == 0xC3 ? static_cast<char>(static_cast<unsigned char>(utf8[++i]) + 0x40) : utf8[i];
+  }
+  return out;
+}
+
+// velt2.ini as a user writes it: four header lines, then nine per connection, CR LF after each,
+// in the ANSI code page, or in UTF-8 after a byte order mark as Notepad saves it. Once a
+// connection has been added or deleted, the program writes the count between two blanks.
+inline std::string profile(const std::vector<Row>& rows, const std::string& adapter,
+                           const std::string& lang = "IT", bool utf8 = false,
+                           bool counted = false) {
+  const std::string count = std::to_string(rows.size());
+  std::string text =
+      adapter + "\r\n\r\n" + lang + "\r\n" + (counted ? " " + count + " " : count) + "\r\n";
+  for (const Row& r : rows) {
+    for (const std::string* line : {&r.nome, &r.ip, &r.mask, &r.gateway, &r.dns, &r.proxy,
+                                    &r.proxyPort, &r.useProxy, &r.dhcp}) {
+      text += *line + "\r\n";
+    }
+  }
+  return utf8 ? "\xEF\xBB\xBF" + text : ansi(text);
+}
+
 // What the program shows for a catalogue key, in "IT" or "IN".
 inline std::string msg(const std::string& key, const std::string& language = "IT") {
   static veltrano::Catalogo catalogue;
@@ -77,28 +118,78 @@ inline void expectSetting(const char* name, const std::string& expected) {
   same(name, expected, bytes.substr(0, size));
 }
 
-// Where the driver, run as netsh.exe, writes each call: a line of arguments joined by "|". The
-// temporary folder is the user's, elevated or not.
+// Where the driver, run as netsh.exe, writes each call: a line of arguments joined by "|". While
+// kNetshHold exists, it then waits, as a slow netsh would. The temporary folder is the user's,
+// elevated or not.
 inline const fs::path kNetshRecord = fs::temp_directory_path() / "netsh-calls.txt";
+inline const fs::path kNetshHold = fs::temp_directory_path() / "netsh-hold";
 
-// This machine as the program sees it: the name of the first adapter a user can pick that has an
-// IPv4 address (under Wine, a Linux interface); the names of all, as a refusal lists them; and a
-// static connection with the values that adapter has now. Applying that one changes nothing, so
-// even under Wine, whose netsh changes nothing, it is found as asked.
-inline std::tuple<std::string, std::string, Row> machine() {
-  const auto all = veltrano::win32::Win32NetworkAdapters().list().value();
-  const auto pickable = veltrano::pickableAdapters(all);
-  std::string names;
-  for (const auto* a : pickable) names += (names.empty() ? "\"" : ", \"") + a->name + "\"";
-  const auto it = std::ranges::find_if(pickable, [](auto* a) { return !a->addresses.empty(); });
-  check(it != pickable.end(), "this machine shows no network adapter with an IPv4 address");
-  const auto& [address, prefix, state] = (*it)->addresses[0];
-  const auto byte = [b = ~0ull << (32 - prefix)](int s) { return std::to_string(b >> s & 255); };
-  const auto one = [](const std::vector<std::string>& v) { return v.empty() ? "" : v[0]; };
-  const std::string mask = byte(24) + "." + byte(16) + "." + byte(8) + "." + byte(0);
-  const Row here{"Qui", "NO",       address,   mask, one((*it)->gateways), one((*it)->dnsServers),
-                 "NO",  "NO PROXY", "NO PROXY"};
-  return {(*it)->name, names, here};
+inline std::string dotted(const IN_ADDR& address) {
+  const auto& b = address.S_un.S_un_b;
+  return std::to_string(b.s_b1) + "." + std::to_string(b.s_b2) + "." + std::to_string(b.s_b3) +
+         "." + std::to_string(b.s_b4);
+}
+
+// This machine through the IP Helper tables, not through the program's GetAdaptersAddresses:
+// the first interface a user can pick that has an IPv4 address (under Wine, a Linux interface)
+// and a static connection of exactly what it has, so that applying it changes nothing even under
+// Wine, whose netsh changes nothing; and the names of all, as a refusal lists them.
+struct Machine {
+  std::string adapter, names;
+  Row here;
+  int prefix = 0;
+};
+inline Machine machine() {
+  Machine m;
+  MIB_IF_TABLE2* interfaces = nullptr;
+  MIB_UNICASTIPADDRESS_TABLE* addresses = nullptr;
+  MIB_IPFORWARD_TABLE2* routes = nullptr;
+  check(GetIfTable2(&interfaces) == NO_ERROR &&
+            GetUnicastIpAddressTable(AF_INET, &addresses) == 0 &&
+            GetIpForwardTable2(AF_INET, &routes) == NO_ERROR,
+        "the IP Helper tables cannot be read");
+  NET_LUID luid{};
+  for (ULONG i = 0; i < interfaces->NumEntries; ++i) {
+    const MIB_IF_ROW2& row = interfaces->Table[i];
+    if (row.Type == IF_TYPE_SOFTWARE_LOOPBACK || row.Type == IF_TYPE_TUNNEL)
+      continue;
+    m.names += (m.names.empty() ? "\"" : ", \"") + narrow(row.Alias) + "\"";
+    for (ULONG a = 0; m.adapter.empty() && a < addresses->NumEntries; ++a) {
+      const MIB_UNICASTIPADDRESS_ROW& address = addresses->Table[a];
+      if (address.InterfaceLuid.Value != row.InterfaceLuid.Value)
+        continue;
+      const ULONG mask =
+          address.OnLinkPrefixLength == 0 ? 0 : ~0ul << (32 - address.OnLinkPrefixLength);
+      m.adapter = narrow(row.Alias), luid = row.InterfaceLuid,
+      m.prefix = address.OnLinkPrefixLength;
+      m.here = {"Qui è",
+                "NO",
+                dotted(address.Address.Ipv4.sin_addr),
+                std::to_string(mask >> 24 & 255) + "." + std::to_string(mask >> 16 & 255) + "." +
+                    std::to_string(mask >> 8 & 255) + "." + std::to_string(mask & 255),
+                "",
+                "",
+                "NO",
+                "NO PROXY",
+                "NO PROXY"};
+    }
+  }
+  for (ULONG i = 0; i < routes->NumEntries; ++i) {
+    const MIB_IPFORWARD_ROW2& route = routes->Table[i];
+    if (route.InterfaceLuid.Value == luid.Value && route.DestinationPrefix.PrefixLength == 0) {
+      m.here.gateway = dotted(route.NextHop.Ipv4.sin_addr);
+    }
+  }
+  FreeMibTable(interfaces), FreeMibTable(addresses), FreeMibTable(routes);
+  alignas(8) char buffer[16384];
+  ULONG size = sizeof buffer;
+  check(GetNetworkParams(reinterpret_cast<FIXED_INFO*>(buffer), &size) == NO_ERROR, "no DNS");
+  for (IP_ADDR_STRING* dns = &reinterpret_cast<FIXED_INFO*>(buffer)->DnsServerList; dns;
+       dns = dns->Next) {
+    m.here.dns += (m.here.dns.empty() ? "" : ", ") + std::string(dns->IpAddress.String);
+  }
+  check(!m.adapter.empty(), "this machine shows no network adapter with an IPv4 address");
+  return m;
 }
 
 class Session {
@@ -106,21 +197,24 @@ class Session {
   const fs::path folder;
 
   // Starts veltrano.exe with these arguments, with no netsh calls recorded yet: given a velt2.ini,
-  // on it in a fresh copy of the exe's folder; otherwise where the exe stands, on what is there
-  // (an unpacked release, the program folder with no velt2.ini, or a folder to start again in).
-  Session(const fs::path& exe, std::optional<std::string> ini, const std::wstring& args = {})
-      : folder(ini ? fs::temp_directory_path() / "veltrano-e2e" : exe.parent_path()) {
+  // on it in a fresh copy of the exe's folder, named `name` in the temporary folder (with a blank,
+  // as "Program Files" has); otherwise where the exe stands, on what is there. `quoted`: its path
+  // quoted on the command line, as a shortcut has it; otherwise bare, as CreateProcess allows.
+  Session(const fs::path& exe, std::optional<std::string> ini, const std::wstring& args = {},
+          bool quoted = true, const std::wstring& name = L"veltrano e2e")
+      : folder(ini ? fs::temp_directory_path() / name : exe.parent_path()) {
     fs::remove(kNetshRecord);
     if (ini) {
       fs::remove_all(folder);
       fs::copy(exe.parent_path(), folder);
       std::ofstream(folder / "velt2.ini", std::ios::binary) << *ini;
     }
-    std::wstring line = L"\"" + (folder / exe.filename()).wstring() + L"\" " + args;
+    const std::wstring path = (folder / exe.filename()).wstring();
+    std::wstring line = (quoted ? L"\"" + path + L"\" " : path + L" ") + args;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    check(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                         &startup, &process_),
+    check(CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                         folder.c_str(), &startup, &process_),
           "cannot run " + narrow(line));
     CloseHandle(process_.hThread);
   }
@@ -131,11 +225,11 @@ class Session {
   }
 
   std::string read(const std::string& name) const { return bytesOf(folder / name); }
+  bool running() const { return WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
   // The exit code once the program has ended (~0 when unreadable); `windowless`: showing no
   // window on the way.
   DWORD waitForExit(bool windowless = false) const {
-    // WaitForSingleObject gives 0 once the process has ended.
-    for (const auto end = GetTickCount64() + 15000; WaitForSingleObject(process_.hProcess, 20);) {
+    for (const auto end = GetTickCount64() + 15000; running(); Sleep(20)) {
       check(GetTickCount64() < end, "veltrano.exe runs on");
       check(!windowless || !find(nullptr), "veltrano.exe showed a window");
     }
@@ -173,9 +267,9 @@ class Session {
   }
   // Presses a button whose handler must open no box.
   void click(int button) { ask(button, {}, 0); }
-  // Presses `button` (0: none) and takes the box it opens, which must show `text` (empty: no box
-  // may open); types into its field (its first control a user can tab to) when given and answers
-  // with `answer`, which the box must offer. Gives what that field held before.
+  // Presses `button` (0: none) and takes the box it opens, waiting for it, which must show `text`
+  // (empty: no box may open); types into its field (its first control a user can tab to) when
+  // given and answers with `answer`, which the box must offer. Gives what that field held before.
   // With `fromList`, the text is picked from the field's drop-down list instead: the first entry
   // that starts so, which must then be the whole text.
   std::string ask(int button, const std::string& text, int answer,

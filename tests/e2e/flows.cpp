@@ -1,6 +1,6 @@
 // veltrano_e2e: drives the real veltrano.exe under Wine through one flow of a user, then checks
-// what the user sees, velt2.ini, lastconnection.bat, what netsh received and the registry.
-// Expected texts come from the program's catalogue. CMake makes a test of each row of kFlows.
+// what the user sees, velt2.ini, lastconnection.bat, what netsh received, the registry and the
+// exit code. CMake makes a test of each row of kFlows.
 //   veltrano_e2e FLOW PROGRAM   (PROGRAM: veltrano.exe, or the folder of an unpacked release)
 // Copied into the Wine prefix's system32 as netsh.exe, it records the arguments it is given.
 #include "driver.h"
@@ -13,17 +13,6 @@ const Row kUniversita{"Università", "SI", "DHCP",     "DHCP",    "DHCP",
                       "DHCP",       "NO", "NO PROXY", "NO PROXY"};
 const std::vector<Row> kRows{kUfficio, kUniversita};
 const std::string kAdapter = "Rete locale";
-
-// velt2.ini's bytes, the count line as a user wrote it or as the program rewrites it, in the
-// ANSI code page or as Notepad saves UTF-8.
-std::string profile(const std::vector<Row>& rows = kRows, const std::string& adapter = kAdapter,
-                    const std::string& lang = "IT", bool rewritten = false, bool utf8 = false) {
-  const auto count = rewritten ? std::nullopt : std::optional(std::to_string(rows.size()));
-  veltrano::Profilo file{adapter, "", lang, count, {}};
-  for (const Row& row : rows) file.connessioni.inserisciConnessione(row);
-  const std::string text = veltrano::scriviProfilo(file).value_or("");
-  return utf8 ? "\xEF\xBB\xBF" + text : CodePage(1252).fromUtf8(text).value_or("");
-}
 
 // The text fields of a connection (their IDs in control_ids.h) and the values they show.
 const std::pair<int, std::string Row::*> kFields[] = {
@@ -49,8 +38,8 @@ void starting(const fs::path& exe) {
   none.ask(0, msg("NOINIFILE"), IDOK);
   none.waitForExit();
   check(!fs::exists(none.folder / "velt2.ini"), "the program created velt2.ini");
-  const std::string italian = profile(kRows, kAdapter, "IT", false, true);
-  Session s(exe, profile(kRows, kAdapter, "IN", false, true));
+  const std::string italian = profile(kRows, kAdapter, "IT", true);
+  Session s(exe, profile(kRows, kAdapter, "IN", true));
   expectShown(s, kUfficio, "IN");
   s.pick(ids::cmbConnessione, 1);
   s.ask(ids::cmdInfo, msg("ABOUT"), IDOK);
@@ -73,83 +62,178 @@ void starting(const fs::path& exe) {
   same("velt2.ini kept", italian, s.read("velt2.ini"));
 }
 
-// Each command rewrites velt2.ini at once. An adapter name typed in Settings is stored, and
-// refused by the apply before anything is written when this machine has no such adapter; one
-// picked from the list is stored as it is.
+// Each command rewrites velt2.ini at once, and Cancel in an input box changes nothing. An adapter
+// name typed in Settings is stored, and refused by the apply before anything is written when this
+// machine has no such adapter; one picked from the list is stored as it is.
 void editing(const fs::path& exe) {
-  const auto [adapter, names, here] = machine();
+  const Machine m = machine();
   const Row added{"Palestra",   "NO", "172.16.5.10",    "255.255.0.0", "172.16.0.1",
                   "172.16.0.2", "SI", "proxy.gym.test", "3128"};
   std::vector<Row> rows{kUfficio, kUniversita, added};
-  Session s(exe, profile());
+  Session s(exe, profile(kRows, kAdapter));
   s.click(ids::cmdNuova);
   s.type(ids::txtConnessione, added.nome);
   s.pick(ids::cmbDHCP, 1);
   s.pick(ids::cmbUseProxy, 0);
   for (const auto& [id, value] : kFields) s.type(id, added.*value);
   s.click(ids::cmdSalva);
-  same("velt2.ini after the new one", profile(rows, kAdapter, "IT", true), s.read("velt2.ini"));
+  same("velt2.ini after the new one", profile(rows, kAdapter, "IT", false, true),
+       s.read("velt2.ini"));
   s.pick(ids::cmbConnessione, 0);
   s.type(ids::txtDNS, rows[0].dns = "192.168.10.3");
   s.ask(ids::cmdSalva, msg("SURETOSAVE"), IDYES);
-  same("velt2.ini after the edit", profile(rows, kAdapter, "IT", true), s.read("velt2.ini"));
+  same("velt2.ini after the edit", profile(rows, kAdapter, "IT", false, true), s.read("velt2.ini"));
+  s.ask(ids::cmdRinomina, msg("INSRENAME") + " " + kUfficio.nome, IDCANCEL, "Altro nome");
+  s.ask(ids::cmdSettings, msg("INSINTERFACE"), IDCANCEL, "Altra rete");
+  same("velt2.ini after two Cancels", profile(rows, kAdapter, "IT", false, true),
+       s.read("velt2.ini"));
   s.ask(ids::cmdRinomina, msg("INSRENAME") + " " + kUfficio.nome, IDOK, rows[0].nome = "Sede");
-  same("velt2.ini after the rename", profile(rows, kAdapter, "IT", true), s.read("velt2.ini"));
+  same("velt2.ini after the rename", profile(rows, kAdapter, "IT", false, true),
+       s.read("velt2.ini"));
   s.pick(ids::cmbConnessione, 1);
   s.ask(ids::cmdElimina, msg("SURETODEL"), IDYES);
   rows.erase(rows.begin() + 1);
-  same("velt2.ini after the delete", profile(rows, kAdapter, "IT", true), s.read("velt2.ini"));
+  same("velt2.ini after the delete", profile(rows, kAdapter, "IT", false, true),
+       s.read("velt2.ini"));
   same("adapter", kAdapter, s.ask(ids::cmdSettings, msg("INSINTERFACE"), IDOK, "  Wi-Fi 2  "));
-  same("velt2.ini", profile(rows, "Wi-Fi 2", "IT", true), s.read("velt2.ini"));
-  s.ask(ids::cmdSetta, veltrano::componi(msg("UNKNOWNADAPTER"), {"Wi-Fi 2", names}), IDOK);
+  same("velt2.ini", profile(rows, "Wi-Fi 2", "IT", false, true), s.read("velt2.ini"));
+  s.ask(ids::cmdSetta, componi(msg("UNKNOWNADAPTER"), {"Wi-Fi 2", m.names}), IDOK);
   check(!fs::exists(s.folder / "lastconnection.bat") && !fs::exists(kNetshRecord), "batch written");
-  s.ask(ids::cmdSettings, msg("INSINTERFACE"), IDOK, adapter, true);
-  same("velt2.ini after picking", profile(rows, adapter, "IT", true), s.read("velt2.ini"));
+  s.ask(ids::cmdSettings, msg("INSINTERFACE"), IDOK, m.adapter, true);
+  same("velt2.ini after picking", profile(rows, m.adapter, "IT", false, true), s.read("velt2.ini"));
+}
+
+// A line of a "not applied" message: its key's text with the field's label first, if any.
+std::string line(const std::string& key, std::vector<std::string> values, const char* field = "") {
+  if (*field != '\0')
+    values.insert(values.begin(), msg(field));
+  return "\r\n- " + componi(msg(key), values);
+}
+
+// The line for a field asked so when the adapter has `has`, perhaps none.
+std::string differs(const char* field, const std::string& asked, const std::string& has) {
+  return has.empty() ? line("VERIFYMISSING", {asked}, field)
+                     : line("VERIFYDIFFERS", {asked, has}, field);
 }
 
 // `/apply NAME /quiet` shows no window and gives 0 for a connection the adapter already has, 1
 // for one it does not get under Wine, whose netsh changes nothing. Then in the window, one after
-// the other: the one the adapter has (nothing is told), one on DHCP (Wine reports DHCP off:
-// told), and one static with a proxy. The proxy values are preset to ones that no apply writes.
+// the other: the one the adapter has (nothing is told), one on DHCP and one static with a proxy,
+// each told with what the adapter has. The proxy values are preset to ones that no apply writes.
 void applying(const fs::path& exe) {
-  const auto [adapter, names, here] = machine();
-  const std::string ini = profile({here, kUniversita, kUfficio}, adapter);
-  for (const auto& [row, code] : {std::pair{here, 0ul}, {kUfficio, 1ul}}) {
-    Session s(exe, ini, L"/apply \"" + widen(row.nome) + L"\" /quiet");
-    same("exit code of " + row.nome, std::to_string(code), std::to_string(s.waitForExit(true)));
-    check(s.read("lastconnection.bat").starts_with("rem setting connessione " + row.nome + "\r\n"),
-          "the batch of " + row.nome);
+  const Machine m = machine();
+  const std::string ini = profile({m.here, kUniversita, kUfficio}, m.adapter);
+  for (const auto& [name, code, comment] :
+       {std::tuple{m.here.nome, 0ul, "Qui \x8A\r\n"}, {kUfficio.nome, 1ul, "Ufficio\r\n"}}) {
+    Session s(exe, ini, L"/apply \"" + widen(name) + L"\" /quiet");
+    same("exit code of " + name, std::to_string(code), std::to_string(s.waitForExit(true)));
+    check(
+        s.read("lastconnection.bat").starts_with(std::string("rem setting connessione ") + comment),
+        "the batch of " + name);
   }
   const std::string kept("kept.test:1", 12);  // with its NUL
   RegSetKeyValueA(HKEY_CURRENT_USER, kProxyKey, "ProxyEnable", REG_DWORD, "\2\0\0\0", 4);
   RegSetKeyValueA(HKEY_CURRENT_USER, kProxyKey, "ProxyServer", REG_SZ, kept.data(), 12);
   Session s(exe, ini);
   s.click(ids::cmdSetta);
-  Sleep(7000);  // past the time the program gives an adapter to settle
+  Sleep(1500);  // its batch ends and the adapter is found as asked
   s.click(0);
-  std::string calls = bytesOf(kNetshRecord);  // its batch has long ended
-  for (const auto& [index, row] : {std::pair{1, kUniversita}, {2, kUfficio}}) {
-    const bool dhcp = row.dhcp == "SI";
-    const std::string told =
-        veltrano::componi(msg("NOTAPPLIED"), {row.nome}) + "\r\n- " + msg("VERIFYNODHCP");
-    s.pick(ids::cmbConnessione, index);
-    s.ask(ids::cmdSetta, dhcp ? told : "", IDOK);
-    std::string batch = "rem setting connessione " + row.nome + "\r\n";
-    const std::string address = " " + row.ip + " " + row.mask + " " + row.gateway + " 1";
-    for (const std::string verb : {"address", "dns"}) {
-      std::string tail = dhcp ? " dhcp" : " static" + (verb == "dns" ? " " + row.dns : address);
-      batch += "netsh interface ip set " + verb + " \"" + adapter + "\"" + tail + "\r\n";
-      std::replace(tail.begin(), tail.end(), ' ', '|');
-      calls += "interface|ip|set|" + verb + "|" + adapter + tail + "\r\n";
-    }
-    // The batch runs on after the click has returned. Nothing recorded at all: is the driver in
-    // the prefix's system32 as netsh.exe?
-    poll([&] { return bytesOf(kNetshRecord) == calls; });
-    same("what netsh received", calls, bytesOf(kNetshRecord));
-    same("batch file", CodePage(850).fromUtf8(batch).value_or(""), s.read("lastconnection.bat"));
-    expectSetting("ProxyEnable", std::string(dhcp ? "\0\0\0\0" : "\1\0\0\0", 4));
-    expectSetting("ProxyServer", dhcp ? kept : row.proxy + ":" + row.proxyPort + '\0');
+  std::string calls = bytesOf(kNetshRecord);
+  const std::string told[] = {
+      line("VERIFYNODHCP", {}) + line("VERIFYDNSUNKNOWN", {}) + "\r\n" + msg("PROXYOFF"),
+      line("VERIFYDIFFERS", {kUfficio.ip + "/24", m.here.ip + "/" + std::to_string(m.prefix)},
+           "IP") +
+          differs("GATEWAY", kUfficio.gateway, m.here.gateway) +
+          differs("DNS", kUfficio.dns, m.here.dns) + "\r\n" +
+          componi(msg("PROXYSET"), {"proxy.example.org:8080"})};
+  const std::string batches[] = {
+      "rem setting connessione Universit\x85\r\n"
+      "netsh interface ip set address \"" +
+          m.adapter +
+          "\" dhcp\r\n"
+          "netsh interface ip set dns \"" +
+          m.adapter + "\" dhcp\r\n",
+      "rem setting connessione Ufficio\r\n"
+      "netsh interface ip set address \"" +
+          m.adapter +
+          "\" static 192.168.10.25 255.255.255.0 192.168.10.1 1\r\n"
+          "netsh interface ip set dns \"" +
+          m.adapter + "\" static 192.168.10.2\r\n"};
+  const std::string netsh[] = {"interface|ip|set|address|" + m.adapter +
+                                   "|dhcp\r\ninterface|ip|set|dns|" + m.adapter + "|dhcp\r\n",
+                               "interface|ip|set|address|" + m.adapter +
+                                   "|static|192.168.10.25|255.255.255.0|192.168.10.1|1\r\n"
+                                   "interface|ip|set|dns|" +
+                                   m.adapter + "|static|192.168.10.2\r\n"};
+  for (int i = 0; i < 2; ++i) {
+    s.pick(ids::cmbConnessione, i + 1);
+    // Told once the batch has ended and the adapter had its time. Nothing recorded at all: is
+    // the driver in the prefix's system32 as netsh.exe?
+    s.ask(ids::cmdSetta,
+          componi(msg("NOTAPPLIED"), {i == 0 ? kUniversita.nome : kUfficio.nome}) + told[i], IDOK);
+    same("what netsh received", calls += netsh[i], bytesOf(kNetshRecord));
+    same("batch file", batches[i], s.read("lastconnection.bat"));
+    expectSetting("ProxyEnable", std::string(i == 0 ? "\0\0\0\0" : "\1\0\0\0", 4));
+    expectSetting("ProxyServer", i == 0 ? kept : std::string("proxy.example.org:8080", 23));
   }
+}
+
+// The command line through the real exe: its own path bare with blanks in it, an accented name
+// with a blank, the usage, a name missing, a box in the file's language, and a stray quote that
+// swallows /quiet, which still shows nothing.
+void commandLine(const fs::path& exe) {
+  const Machine m = machine();
+  const std::string ini = profile({m.here, kUfficio}, m.adapter, "IN");
+  Session bare(exe, ini, L"/apply \"" + widen(m.here.nome) + L"\" /quiet", false);
+  same("exit code of a verified apply", "0", std::to_string(bare.waitForExit(true)));
+  const std::tuple<std::wstring, std::string, int> rows[] = {
+      {L"/?", msg("USAGE", "IN"), 0},
+      {L"/apply", msg("USAGE", "IN"), 2},
+      {L"/apply Nessuna", componi(msg("NOCONNECTION", "IN"), {"Nessuna"}), 1},
+      {L"/apply \"Ufficio\\\" /quiet", "", 2},
+  };
+  for (const auto& [args, box, code] : rows) {
+    Session s(exe, ini, args);
+    if (!box.empty())
+      s.ask(0, box, IDOK);
+    same("exit code of " + narrow(args), std::to_string(code), std::to_string(s.waitForExit(true)));
+    check(!fs::exists(kNetshRecord), "netsh ran for " + narrow(args));
+  }
+}
+
+// lastconnection.bat stays protected until the batch has ended, even once the window is closed:
+// closing it hides it at once, and the program ends, showing nothing, only after the batch. And a
+// program folder whose name cmd would expand ("V%OS%x" to "VWindows_NTx") is refused: the batch
+// planted where cmd would look never runs.
+void holding(const fs::path& exe) {
+  const Machine m = machine();
+  const std::string ini = profile({m.here}, m.adapter);
+  const fs::path batch = fs::temp_directory_path() / L"veltrano e2e" / "lastconnection.bat";
+  std::ofstream(kNetshHold) << "wait";
+  Session s(exe, ini);
+  s.click(ids::cmdSetta);
+  check(poll([] { return fs::exists(kNetshRecord); }), "netsh never ran");
+  PostMessageW(s.window(), WM_CLOSE, 0, 0);
+  check(poll([&] { return s.find(L"VeltranoMain") == nullptr; }), "the window stayed");
+  Sleep(500);
+  const auto writable = [&] {
+    const HANDLE h = CreateFileW(batch.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr);
+    return h != INVALID_HANDLE_VALUE && CloseHandle(h);
+  };
+  check(s.running() && !writable(), "the batch was let go while netsh still ran");
+  fs::remove(kNetshHold);
+  same("exit code", "0", std::to_string(s.waitForExit(true)));
+  check(writable(), "the batch is still held after the program ended");
+
+  const fs::path planted = fs::temp_directory_path() / "VWindows_NTx";
+  fs::create_directories(planted);
+  std::ofstream(planted / "lastconnection.bat") << "echo x>\"%~dp0planted ran\"\r\n";
+  Session moved(exe, ini, {}, true, L"V%OS%x");
+  moved.ask(ids::cmdSetta, componi(msg("BATCHFOLDER"), {narrow(moved.folder.wstring()) + "\\"}),
+            IDOK);
+  Sleep(500);
+  check(!fs::exists(planted / "planted ran") && !fs::exists(kNetshRecord), "a batch ran");
 }
 
 // Runs veltrano.exe where the release archive put it, given or in the one folder the archive
@@ -166,8 +250,11 @@ void release(const fs::path& program) {
 // One row a flow; CMake reads the names from here.
 const std::pair<const char*, void (*)(const fs::path& program)> kFlows[] = {
     {"starts_with_or_without_the_file_switches_language_and_keeps_a_locked_file", starting},
-    {"new_edit_rename_delete_and_the_adapter_setting_rewrite_the_file", editing},
-    {"apply_from_command_line_and_window_runs_netsh_sets_proxy_and_verifies", applying},
+    {"new_edit_rename_delete_cancel_and_the_adapter_setting_rewrite_the_file", editing},
+    {"apply_from_command_line_and_window_runs_netsh_sets_proxy_and_tells_what_differs", applying},
+    {"command_line_bare_path_accented_name_usage_and_boxes_in_the_files_language", commandLine},
+    {"batch_held_until_cmd_ends_after_the_window_closes_and_never_run_from_a_percent_folder",
+     holding},
     {"unzipped_release_starts_in_italian_and_opens_the_italian_help", release},
 };
 
@@ -175,9 +262,13 @@ const std::pair<const char*, void (*)(const fs::path& program)> kFlows[] = {
 
 int wmain(int argc, wchar_t** argv) try {
   if (_wcsicmp(e2e::fs::path(argv[0]).stem().c_str(), L"netsh") == 0) {
-    std::ofstream record(e2e::kNetshRecord, std::ios::binary | std::ios::app);
-    for (int i = 1; i < argc; ++i) record << (i > 1 ? "|" : "") << e2e::narrow(argv[i]);
-    return (record << "\r\n") ? 0 : 1;
+    {
+      std::ofstream record(e2e::kNetshRecord, std::ios::binary | std::ios::app);
+      for (int i = 1; i < argc; ++i) record << (i > 1 ? "|" : "") << e2e::narrow(argv[i]);
+      record << "\r\n";
+    }
+    while (e2e::fs::exists(e2e::kNetshHold)) Sleep(50);
+    return 0;
   }
   const std::string wanted = argc < 3 ? "" : e2e::narrow(argv[1]);
   const auto* flow = std::ranges::find(e2e::kFlows, wanted, [](auto& row) { return row.first; });

@@ -95,7 +95,7 @@ struct FakePlatform : Platform {
   void wait(int milliseconds);
   std::string folder, helpPath;
   std::vector<std::string> helpShown;
-  int now = 0;                          // milliseconds since the window was made
+  int now = 0;                         // milliseconds since the window was made
   std::multimap<int, Handler> delays;  // by when they are due
   int settingsNotices = 0;
 };

@@ -43,7 +43,7 @@ Harness::Harness() {
                     txtProxy, txtProxyPort,   cmdSetta,       cmdNuova,       cmdAnnullaModifiche,
                     cmdSalva, cmdRinomina,    cmdElimina,     cmdSettings,    cmdLingua,
                     cmdAiuto, cmdInfo,        cmdEsci};
-  Services services{dialogs,  platform,    files,         registry,     proxy,
+  Services services{dialogs,     platform, files,         registry,     proxy,
                     batchRunner, adapters, windows1252(), codePage850()};
   form = std::make_unique<frmMain>(controls, services);
   window.onUnload = [this] { form->Form_Unload(); };

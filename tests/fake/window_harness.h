@@ -40,7 +40,7 @@ std::string profile(const std::vector<Conn>& conns, const std::string& lingua = 
 std::string lines(const std::vector<std::string>& each);
 
 // The adapter "LAN" as a static connection of 10.0.0.5/24 via 10.0.0.1, DNS 10.0.0.2 leaves it.
-inline const NetworkAdapter kLan{"LAN",        false,        false, {{"10.0.0.5", 24}},
+inline const NetworkAdapter kLan{"LAN",        false,        false,         {{"10.0.0.5", 24}},
                                  {"10.0.0.1"}, {"10.0.0.2"}, {{"10.0.0.2"}}};
 
 // True unless the text holds a word only the other language uses ("IT" or "IN"): a text that

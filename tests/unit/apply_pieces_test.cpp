@@ -36,11 +36,13 @@ TEST(ApplyPieces, AMaskReadsAsItsPrefixLengthOnlyWhenItsOnesAreContiguous) {
 
 TEST(ApplyPieces, AProxyServerIsAnAsciiHostNameOrAnAddressAndAPortANumberUpTo65535) {
   const std::string longest = std::string(61, 'a') + "." + std::string(191, 'b');  // 253
-  for (const std::string& server : std::vector<std::string>{"px", "proxy-1.example.org", "10.0.0.1", "A9", longest}) {
+  for (const std::string& server :
+       std::vector<std::string>{"px", "proxy-1.example.org", "10.0.0.1", "A9", longest}) {
     EXPECT_TRUE(isProxyServer(server)) << server;
   }
-  for (const std::string& server : std::vector<std::string>{"", "px:80", "a..b", ".a", "a.", "10.0.0", "10.0.0.256",
-                                   "pröxy", "p x", "px\t", "px\x01", longest + "c"}) {
+  for (const std::string& server :
+       std::vector<std::string>{"", "px:80", "a..b", ".a", "a.", "10.0.0", "10.0.0.256", "pröxy",
+                                "p x", "px\t", "px\x01", longest + "c"}) {
     EXPECT_FALSE(isProxyServer(server)) << server;
   }
   for (const char* port : {"1", "8080", "65535", "00080"}) {

@@ -11,7 +11,8 @@ TEST(Arguments, TheProgramsNameIsTakenOffAsWindowsFoundItAndNeverSplitAgain) {
   const std::string path = "C:\\Program Files\\Veltrano\\veltrano.exe";
   const std::pair<std::string, std::string> rows[] = {
       {"\"C:\\Program Files\\Veltrano\\veltrano.exe\" /apply X", " /apply X"},
-      {"C:\\Program Files\\Veltrano\\veltrano.exe /apply X", " /apply X"},  // CreateProcess, unquoted
+      {"C:\\Program Files\\Veltrano\\veltrano.exe /apply X",
+       " /apply X"},  // CreateProcess, unquoted
       {"c:\\program files\\veltrano\\VELTRANO.EXE", ""},
       {"  veltrano /apply \"Lab 2\"", " /apply \"Lab 2\""},
       {"C:\\Program Files\\Veltrano\\veltrano.exe2 /x", " Files\\Veltrano\\veltrano.exe2 /x"},

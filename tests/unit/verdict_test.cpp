@@ -33,7 +33,10 @@ TEST(Verdict, TheAdapterHoldsExactlyWhatWasAskedAndNothingElse) {
       {&fixed, [](auto& a) { a.name = "lAn"; }, ""},
       {&fixed, [](auto& a) { a.name = "LAN 2"; }, "VERIFYNOADAPTER [LAN]"},
       {&fixed, [](auto& a) { a.dhcp = true; }, "VERIFYSTILLDHCP"},  // the lease, kept
-      {&fixed, [](auto& a) { a.addresses.push_back({"192.0.2.2", 24}); },
+      {&fixed,
+       [](auto& a) {
+         a.addresses.push_back({"192.0.2.2", 24});
+       },
        "VERIFYDIFFERS IP [10.0.0.5/24] [10.0.0.5/24, 192.0.2.2/24]"},
       {&fixed, [](auto& a) { a.addresses[0].prefixLength = 25; },
        "VERIFYDIFFERS IP [10.0.0.5/24] [10.0.0.5/25]"},
@@ -46,7 +49,10 @@ TEST(Verdict, TheAdapterHoldsExactlyWhatWasAskedAndNothingElse) {
        "VERIFYDUPLICATE [10.0.0.5]"},
       {&fixed, [](auto& a) { a.addresses[0].state = State::Other; },
        "VERIFYNOTUSABLE IP [10.0.0.5/24]"},
-      {&fixed, [](auto& a) { a.gateways = {"10.0.0.1", "10.0.0.9"}; },
+      {&fixed,
+       [](auto& a) {
+         a.gateways = {"10.0.0.1", "10.0.0.9"};
+       },
        "VERIFYDIFFERS GATEWAY [10.0.0.1] [10.0.0.1, 10.0.0.9]"},
       {&fixed, [](auto& a) { a.gateways.clear(), a.dnsServers = {"10.0.0.3"}; },
        "VERIFYMISSING GATEWAY [10.0.0.1]; VERIFYDIFFERS DNS [10.0.0.2] [10.0.0.3]"},
@@ -54,7 +60,10 @@ TEST(Verdict, TheAdapterHoldsExactlyWhatWasAskedAndNothingElse) {
       {&bare, [](auto& a) { a.gateways.clear(), a.dnsServers.clear(); }, ""},
       {&dhcp, [](auto& a) { a.dhcp = true, a.staticDnsServers.emplace(); }, ""},
       {&dhcp, [](auto& a) { a.staticDnsServers.emplace(); }, "VERIFYNODHCP"},
-      {&dhcp, [](auto& a) { a.dhcp = true, a.staticDnsServers = {{"10.0.0.2", "10.0.0.3"}}; },
+      {&dhcp,
+       [](auto& a) {
+         a.dhcp = true, a.staticDnsServers = {{"10.0.0.2", "10.0.0.3"}};
+       },
        "VERIFYDNSSTATIC [10.0.0.2, 10.0.0.3]"},
       {&dhcp, [](auto& a) { a.dhcp = true; }, "VERIFYDNSUNKNOWN"},
   };
@@ -77,8 +86,10 @@ TEST(Verdict, TheProxyIsReadBackAndTheLastLineSaysWhatBecameOfIt) {
           {&on, none, asked, "; PROXYSET [px:80]"},
           {&on, none, std::nullopt, "VERIFYPROXYUNCHECKED; PROXYSET [px:80]"},
           {&on, none, none, "VERIFYPROXYOFF [px:80]; PROXYUNCHANGED"},
-          {&on, std::nullopt, ProxyState{false, "", ""}, "VERIFYPROXYOFF [px:80]; PROXYSET [px:80]"},
-          {&on, none, ProxyState{true, "px:80", ""}, "VERIFYPROXYDIFFERS [px:80] [px:80]; PROXYSET [px:80]"},
+          {&on, std::nullopt, ProxyState{false, "", ""},
+           "VERIFYPROXYOFF [px:80]; PROXYSET [px:80]"},
+          {&on, none, ProxyState{true, "px:80", ""},
+           "VERIFYPROXYDIFFERS [px:80] [px:80]; PROXYSET [px:80]"},
           {&on, none, ProxyState{true, "px:8080", "<local>"},
            "VERIFYPROXYDIFFERS [px:80] [px:8080 (<local>)]; PROXYSET [px:80]"},
           {&off, asked, none, "; PROXYOFF"},

@@ -52,7 +52,8 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
       {"LAN", {type(&H::txtDNS, " 10.0.0.2")}, bad("BADADDRESS", "DNS", " 10.0.0.2")},
       {"LAN", {proxy, type(&H::txtProxy, "proxy.Ω")}, bad("BADPROXY", "SERVERPROXY", "proxy.Ω")},
       {"LAN", {proxy, type(&H::txtProxy, "px\t")}, bad("BADPROXY", "SERVERPROXY", "px\t")},
-      {"LAN", {proxy, type(&H::txtProxy, "px"), type(&H::txtProxyPort, "80a")},
+      {"LAN",
+       {proxy, type(&H::txtProxy, "px"), type(&H::txtProxyPort, "80a")},
        bad("BADPROXY", "PROXYPORT", "80a")},
       {"   ", {}, text("NOINTERFACE")},
       {"LAN\\", {}, text("BATCHCHARS")},
@@ -127,9 +128,13 @@ TEST_P(Apply, TheVerdictWaitsForTheBatchHoweverLongGivesTheAdapterTimeAndTellsEa
           {600000, {{kLan, 250}}, {}},  // ten minutes of netsh
           {250, {{tentative, 4500}, {kLan, 250}}, {}},
           {250, {{tentative, 4750}}, {}},  // not told before the adapter had 5 s
-          {250, {{tentative, 5000}}, told({text("VERIFYTENTATIVE", {ip, "10.0.0.5/24"})}, text("PROXYOFF"))},
-          {250, {{leased, 5000}},
-           told({text("VERIFYSTILLDHCP"), text("VERIFYDIFFERS", {ip, "10.0.0.5/24", "10.0.0.5/24, 192.0.2.2/24"})},
+          {250,
+           {{tentative, 5000}},
+           told({text("VERIFYTENTATIVE", {ip, "10.0.0.5/24"})}, text("PROXYOFF"))},
+          {250,
+           {{leased, 5000}},
+           told({text("VERIFYSTILLDHCP"),
+                 text("VERIFYDIFFERS", {ip, "10.0.0.5/24", "10.0.0.5/24, 192.0.2.2/24"})},
                 text("PROXYOFF"))},
       };
   for (const auto& [runs, seen, boxes] : rows) {

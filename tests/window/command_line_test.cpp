@@ -34,9 +34,9 @@ TEST(CommandLine, ExitCodesAndBoxes) {
   for (const Row& row : rows) {
     Harness h;
     if (!row.lingua.empty()) {
-      h.withProfile(profile({staticConn("Ufficio"), proxyConn("Casa"), dhcpConn("Doppia"),
-                             staticConn("Doppia")},
-                            row.lingua));
+      h.withProfile(profile(
+          {staticConn("Ufficio"), proxyConn("Casa"), dhcpConn("Doppia"), staticConn("Doppia")},
+          row.lingua));
     }
     ApplyCommand command({h.dialogs, h.platform, h.files, h.registry, h.proxy, h.batchRunner,
                           h.adapters, windows1252(), codePage850()});

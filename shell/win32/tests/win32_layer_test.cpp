@@ -1,7 +1,11 @@
-// The Win32 layer on real controls, files and processes under Wine: what a screen reader and
-// the keyboard meet in the window and the toolkit's event rules, velt2.ini rewritten through
-// faults, the batch file and the cmd that runs it, the adapters and the code pages. One of its
-// tests runs alone in the child that the kill test ends in the middle of its rewrites.
+// The Win32 layer on real controls, files and processes under Wine, at 144 DPI: what a screen
+// reader and the keyboard meet in the window and the toolkit's event rules, velt2.ini rewritten
+// through faults, the batch file and the cmd that runs it, the code pages. Where Wine cannot show
+// a fault (elevation, ACLs, what the adapter reports), each piece is handed what Windows would
+// hand it. One test runs alone in the child that the kill test ends in the middle of its rewrites.
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
 #include <windows.h>
 
 #include <process.h>
@@ -10,9 +14,10 @@
 #include <sddl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <regex>
+#include <set>
 #include <thread>
 
 #include "shell/win32/code_page_codec.h"
@@ -25,14 +30,17 @@
 #include "shell/win32/win32_batch_runner.h"
 #include "shell/win32/win32_file_system.h"
 #include "shell/win32/win32_network_adapters.h"
+#include "shell/win32/win32_platform.h"
+#include "shell/win32/win32_proxy_settings.h"
+#include "shell/win32/win32_registry.h"
 
 namespace veltrano::win32 {
 namespace {
 
 // The rules the window logic relies on, and what a screen reader and the keyboard meet, on one
 // window. The test logs its own calls too, so the log shows which handlers ran before a call
-// returned. Activation and unload come through the message queue.
-TEST(MainWindow, EventRulesHoldAndFieldsFollowTheirLabelsInFramesTabSkippingDisabledOnes) {
+// returned. Activation, a Tab key and unload come through the program's own message loop.
+TEST(MainWindow, EventRulesHoldFieldsFollowTheirLabelsNothingOverlapsTabMovesTheFocusAtAnyDpi) {
   std::string log;  // outlives the window, whose handlers write to it
   AppWindow window(GetModuleHandleW(nullptr));
   const HWND hwnd = window.hwnd();
@@ -50,6 +58,26 @@ TEST(MainWindow, EventRulesHoldAndFieldsFollowTheirLabelsInFramesTabSkippingDisa
   window.setWindowEvents([&] { log += "activate|"; }, [&] { log += "unload|"; });
   window.show(SW_SHOWNORMAL);
   const HWND list = GetDlgItem(hwnd, ids::cmbConnessione);
+  // The test prefix is at 144 DPI: the designed 9885 x 4395 twips are 989 x 440 pixels.
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  EXPECT_EQ(std::to_string(GetDpiForWindow(hwnd)) + " " + std::to_string(client.right) + "x" +
+                std::to_string(client.bottom),
+            "144 989x440");
+  // No two controls share a pixel, and each lies inside its frame (frames hold, not overlap).
+  for (const ControlLayout& one : controlTable()) {
+    RECT a{}, b{}, both{};
+    GetWindowRect(GetDlgItem(hwnd, one.id), &a);
+    GetWindowRect(GetDlgItem(hwnd, one.frameId == 0 ? one.id : one.frameId), &b);
+    EXPECT_TRUE(EqualRect(&a, &b) || (IntersectRect(&both, &a, &b) && EqualRect(&both, &a)));
+    for (const ControlLayout& other : controlTable()) {
+      GetWindowRect(GetDlgItem(hwnd, other.id), &b);
+      const bool apart = one.id == other.id || one.kind == ControlKind::Frame ||
+                         other.kind == ControlKind::Frame || !IntersectRect(&both, &a, &b) ||
+                         (one.visible != other.visible);  // the name field in the list's place
+      EXPECT_TRUE(apart) << one.id << " overlaps " << other.id;
+    }
+  }
   // A screen reader names a field by the shown sibling just before it in z-order: that must be
   // the label on the field's row, ending where the field begins. Walking on up reaches the frame.
   for (const bool newName : {true, false}) {  // the name field stands in the list's place
@@ -80,16 +108,20 @@ TEST(MainWindow, EventRulesHoldAndFieldsFollowTheirLabelsInFramesTabSkippingDisa
   // The loop left every field but the list disabled: one enabled again takes the focus, and a
   // field still disabled does not.
   TextField& ip = window.textField(ids::txtIP);
+  TextField& gateway = window.textField(ids::txtGateway);
   ip.setFocusHandlers([&] { log += "got IP|"; }, [] {});
-  window.textField(ids::txtGateway).setFocusHandlers([&] { log += "got gateway|"; }, [] {});
+  gateway.setFocusHandlers([&] { log += "got gateway|"; }, [] {});
   ip.setEnabled(true);
   ip.setFocus();
-  window.textField(ids::txtGateway).setFocus();
+  gateway.setFocus();
+  gateway.setEnabled(true);  // Tab from IP passes over the disabled mask to the gateway
+  PostMessageW(GetDlgItem(hwnd, ids::txtIP), WM_KEYDOWN, VK_TAB, 0);
   window.close();
   window.close();  // asked twice, it still unloads once
   log += "closed|";
   runMessageLoop(hwnd, window.toolTips());  // the program's own loop: it ends with the window
-  EXPECT_EQ(log, "No|set 1|set 1|Mai|set 3||set -1|Mai|set 3|got IP|closed|activate|unload|");
+  EXPECT_EQ(
+      log, "No|set 1|set 1|Mai|set 3||set -1|Mai|set 3|got IP|closed|activate|got gateway|unload|");
   EXPECT_FALSE(IsWindow(hwnd));
 }
 
@@ -193,6 +225,15 @@ TEST(Win32Disk, Velt2IniStaysWholeThroughFaultsAndKillsAndTheBatchIsHeldAndRunsT
   EXPECT_GT(cutShort, 0) << "no kill met a rewrite halfway";
 
   // The batch file: rewritten with our own permissions, held while its batch runs, let go after.
+  // In a folder cmd would read as another ("V%OS%x" as "VWindows_NTx"), nothing runs at all.
+  const auto expanded = kFolder.parent_path() / "VWindows_NTx",
+             unexpanded = kFolder.parent_path() / "V%OS%x";
+  std::filesystem::create_directories(expanded), std::filesystem::create_directories(unexpanded);
+  std::ofstream(expanded / "lastconnection.bat") << "echo x>\"%~dp0planted ran\"";
+  Win32BatchRunner moved(nullptr, 850);
+  const std::string movedBatch = narrow((unexpanded / "lastconnection.bat").wstring());
+  ASSERT_EQ(moved.write(movedBatch, "rem\r\n"), WriteResult::Written);
+  EXPECT_EQ(moved.start(movedBatch), StartResult::Failed);
   const auto batch = kFolder / "lastconnection.bat";
   std::ofstream(kFolder / "netsh.exe") << "not a program";
   std::ofstream(kFolder / "netsh.bat") << "@exit 1";
@@ -200,10 +241,11 @@ TEST(Win32Disk, Velt2IniStaysWholeThroughFaultsAndKillsAndTheBatchIsHeldAndRunsT
   // Full access for SYSTEM and the user, none for anyone else (Wine shows no Administrators).
   const std::string ours = "D:(A;;FA;;;SY)(A;;FA;;;" + narrow(currentUserSid()) + ")";
   ASSERT_NE(daclOf(batch), ours);
-  Win32BatchRunner runner(nullptr);
+  Win32BatchRunner runner(nullptr, 850);
   ASSERT_EQ(runner.write(narrow(batch.wstring()), kBatch), WriteResult::Written);
   EXPECT_EQ(daclOf(batch), ours);
-  EXPECT_EQ(Win32BatchRunner(nullptr).write(narrow(batch.wstring()), "rem\r\n"), WriteResult::Busy);
+  EXPECT_EQ(Win32BatchRunner(nullptr, 850).write(narrow(batch.wstring()), "rem\r\n"),
+            WriteResult::Busy);
   ASSERT_EQ(runner.start(narrow(batch.wstring())), StartResult::Started);
   EXPECT_EQ(runner.write(narrow(batch.wstring()), "rem\r\n"), WriteResult::Busy);
   EXPECT_FALSE(std::ofstream(batch, std::ios::app)) << "another writer got in while it ran";
@@ -213,23 +255,181 @@ TEST(Win32Disk, Velt2IniStaysWholeThroughFaultsAndKillsAndTheBatchIsHeldAndRunsT
   }
   EXPECT_TRUE(DeleteFileW(batch.c_str())) << "still held after the batch ended";
   EXPECT_TRUE(std::filesystem::exists(kFolder / "ran0")) << "the system's netsh did not run";
+  EXPECT_FALSE(std::filesystem::exists(expanded / "planted ran")) << "cmd ran another batch";
 }
 
-// What Windows answers reaches the program exactly: the adapters with dotted addresses and
-// prefixes, and text in a code page only when each character has its own byte there (best fit
-// would write a lookalike, "Lodz" or "E", that the user never typed).
-TEST(SystemAnswers, AdaptersListTheLoopbackWithPrefixesAndCodePagesRefuseLookalikes) {
-  bool loopback = false;
-  for (const auto listed = Win32NetworkAdapters().list(); const auto& adapter : listed.value()) {
-    for (const IPv4Address& address : adapter.addresses) {
-      EXPECT_TRUE(std::regex_match(address.address, std::regex(R"((\d{1,3}\.){3}\d{1,3})")) &&
-                  address.prefixLength > 0 && address.prefixLength <= 32);
-      loopback |= adapter.loopbackOrTunnel && address.address == "127.0.0.1";
-    }
+sockaddr_in ipv4(BYTE a, BYTE b, BYTE c, BYTE d) {
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.S_un.S_un_b = {a, b, c, d};
+  return address;
+}
+
+// An adapter in one line: name, flags | addresses/prefix and state | gateways | DNS | typed DNS.
+std::string described(const NetworkAdapter& a) {
+  const char* const states = "PTDO";
+  std::string out = a.name + (a.loopbackOrTunnel ? " lt" : "") + (a.dhcp ? " dhcp" : "") + " |";
+  for (const IPv4Address& address : a.addresses) {
+    out += " " + address.address + "/" + std::to_string(address.prefixLength) +
+           states[static_cast<int>(address.state)];
   }
-  EXPECT_TRUE(loopback);
+  for (const auto* list : {&a.gateways, &a.dnsServers}) {
+    out += " |";
+    for (const std::string& entry : *list) out += " " + entry;
+  }
+  return out +
+         (a.staticDnsServers ? " | typed " + std::to_string(a.staticDnsServers->size()) : " | ?");
+}
+
+// What GetAdaptersAddresses would fill, as a chain built by hand: the reader must take each
+// field for what it is, whatever this machine's adapters are.
+TEST(SystemSeams, TheAdapterReaderTakesEachFieldOfTheChainForWhatItIs) {
+  sockaddr_in at[] = {ipv4(10, 0, 0, 5), ipv4(10, 0, 0, 6),  ipv4(10, 0, 0, 7), ipv4(10, 0, 0, 8),
+                      ipv4(10, 0, 0, 1), ipv4(10, 0, 0, 53), ipv4(10, 0, 0, 54)};
+  sockaddr_in6 v6{};
+  v6.sin6_family = AF_INET6;
+  const IP_DAD_STATE states[] = {IpDadStatePreferred, IpDadStateTentative, IpDadStateDuplicate,
+                                 IpDadStateDeprecated};
+  IP_ADAPTER_UNICAST_ADDRESS unicast[4] = {};
+  for (int i = 0; i < 4; ++i) {
+    unicast[i].Address = {reinterpret_cast<LPSOCKADDR>(&at[i]), sizeof at[i]};
+    unicast[i].OnLinkPrefixLength = static_cast<UINT8>(24 + i);
+    unicast[i].DadState = states[i];
+    unicast[i].Next = i < 3 ? &unicast[i + 1] : nullptr;
+  }
+  IP_ADAPTER_GATEWAY_ADDRESS_LH gateway{};
+  gateway.Address = {reinterpret_cast<LPSOCKADDR>(&at[4]), sizeof at[4]};
+  IP_ADAPTER_DNS_SERVER_ADDRESS dns[3] = {};
+  dns[0].Address = {reinterpret_cast<LPSOCKADDR>(&at[5]), sizeof at[5]};
+  dns[1].Address = {reinterpret_cast<LPSOCKADDR>(&v6), sizeof v6};
+  dns[2].Address = {reinterpret_cast<LPSOCKADDR>(&at[6]), sizeof at[6]};
+  dns[0].Next = &dns[1], dns[1].Next = &dns[2];
+  IP_ADAPTER_ADDRESSES chain[3] = {};
+  chain[0].FriendlyName = const_cast<PWCHAR>(L"Ethernet è");
+  chain[0].AdapterName = const_cast<PCHAR>("{E}");
+  chain[0].IfType = IF_TYPE_ETHERNET_CSMACD;
+  chain[0].Flags = IP_ADAPTER_DHCP_ENABLED;
+  chain[0].FirstUnicastAddress = unicast;
+  chain[0].FirstGatewayAddress = &gateway;
+  chain[0].FirstDnsServerAddress = dns;
+  chain[1].FriendlyName = const_cast<PWCHAR>(L"Loopback");
+  chain[1].IfType = IF_TYPE_SOFTWARE_LOOPBACK;
+  chain[2].FriendlyName = const_cast<PWCHAR>(L"VPN");
+  chain[2].AdapterName = const_cast<PCHAR>("{V}");
+  chain[2].IfType = IF_TYPE_TUNNEL;
+  chain[0].Next = &chain[1], chain[1].Next = &chain[2];
+  std::string seen;
+  for (const NetworkAdapter& adapter :
+       adaptersOf(chain, [](const std::string& guid) -> std::optional<std::vector<std::string>> {
+         return guid == "{E}" ? std::optional(std::vector<std::string>{"10.0.0.53"}) : std::nullopt;
+       })) {
+    seen += described(adapter) + "\n";
+  }
+  EXPECT_EQ(seen,
+            "Ethernet è dhcp | 10.0.0.5/24P 10.0.0.6/25T 10.0.0.7/26D 10.0.0.8/27O | 10.0.0.1 | "
+            "10.0.0.53 10.0.0.54 | typed 1\nLoopback lt | | | | ?\nVPN lt | | | | ?\n");
+  // What the interface's TCP/IP parameters say, as netsh leaves them.
+  const std::wstring interfaces =
+      L"SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters\\Interfaces\\";
+  RegSetKeyValueW(HKEY_LOCAL_MACHINE, (interfaces + L"{T1}").c_str(), L"NameServer", REG_SZ,
+                  L"10.0.0.53,10.0.0.54 10.0.0.55", 60);
+  RegSetKeyValueW(HKEY_LOCAL_MACHINE, (interfaces + L"{T2}").c_str(), L"NameServer", REG_SZ, L"",
+                  2);
+  RegSetKeyValueW(HKEY_LOCAL_MACHINE, (interfaces + L"{T3}").c_str(), L"Domain", REG_SZ, L"", 2);
+  EXPECT_EQ(staticDnsFromRegistry("{T1}"),
+            (std::vector<std::string>{"10.0.0.53", "10.0.0.54", "10.0.0.55"}));
+  EXPECT_EQ(staticDnsFromRegistry("{T2}"), std::vector<std::string>{});
+  EXPECT_EQ(staticDnsFromRegistry("{T3}"), std::vector<std::string>{});
+  EXPECT_EQ(staticDnsFromRegistry("{T4}"), std::nullopt);
+}
+
+// What Wine cannot show: the administrator prompt, a descriptor as Windows keeps it.
+TEST(SystemSeams, CmdIsStartedElevatedOnceAndItsFileMadeForThreeAccountsAlone) {
+  CmdStart start{L"C:\\W\\System32\\cmd.exe", L"/d", L"C:\\W\\System32", {}};
+  const HWND owner = reinterpret_cast<HWND>(0x1234);
+  for (const bool elevated : {false, true}) {
+    prepareCmdStart(start, elevated, owner);
+    const SHELLEXECUTEINFOW& info = start.info;
+    EXPECT_EQ(
+        std::wstring(info.lpVerb ? info.lpVerb : L"-") + (info.hwnd == owner ? L" owned" : L""),
+        elevated ? L"-" : L"runas owned");
+    EXPECT_EQ(std::wstring(info.lpFile) + L" " + info.lpParameters + L" " + info.lpDirectory,
+              L"C:\\W\\System32\\cmd.exe /d C:\\W\\System32");
+    EXPECT_TRUE(info.cbSize == sizeof info && info.nShow == SW_SHOWMINIMIZED &&
+                (info.fMask & SEE_MASK_NOCLOSEPROCESS) != 0);
+  }
+  EXPECT_EQ(startFailure(ERROR_CANCELLED), StartResult::Declined);  // No at the prompt
+  for (const DWORD error :
+       {DWORD{ERROR_ACCESS_DENIED}, DWORD{ERROR_FILE_NOT_FOUND}, DWORD{ERROR_NO_ASSOCIATION}}) {
+    EXPECT_EQ(startFailure(error), StartResult::Failed);
+  }
+  const LocalMemory descriptor = protectedFileDescriptor(L"S-1-5-21-7-8-9-1001");
+  ASSERT_TRUE(descriptor);
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  BOOL present = FALSE, defaulted = FALSE;
+  PACL acl = nullptr;
+  GetSecurityDescriptorControl(descriptor.get(), &control, &revision);
+  GetSecurityDescriptorDacl(descriptor.get(), &present, &acl, &defaulted);
+  EXPECT_TRUE((control & SE_DACL_PROTECTED) != 0 && present && acl != nullptr);
+  std::set<std::string> grants;
+  for (DWORD i = 0; acl != nullptr && i < acl->AceCount; ++i) {
+    ACCESS_ALLOWED_ACE* ace = nullptr;
+    char* sid = nullptr;
+    GetAce(acl, i, reinterpret_cast<void**>(&ace));
+    ConvertSidToStringSidA(&ace->SidStart, &sid);
+    grants.insert(std::to_string(ace->Header.AceType) + " " + sid + " " +
+                  std::to_string(ace->Mask));
+    LocalFree(sid);
+  }
+  const std::string all = " " + std::to_string(FILE_ALL_ACCESS);
+  EXPECT_EQ(grants, (std::set<std::string>{"0 S-1-5-21-7-8-9-1001" + all, "0 S-1-5-18" + all,
+                                           "0 S-1-5-32-544" + all}));
+}
+
+// The registry keeps each value with its type, WinINet sees the proxy written there, and a delay
+// runs no earlier than asked by the real clock.
+TEST(SystemAnswers, RegistryTypesTheProxyAsWinInetSeesItDelaysCodePagesAndThisMachinesAdapters) {
+  Win32Registry registry;
+  const auto valueOf = [](const char* key, const char* name) {
+    char bytes[64] = {};
+    DWORD type = 0, size = sizeof bytes;
+    RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, &type, bytes, &size);
+    return std::to_string(type) + ":" + std::string(bytes, size);
+  };
+  const char* const settings = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+  registry.setValue(RootKey::CurrentUser, settings, "ProxyEnable", kRegDword, {1, 0, 0, 0});
+  registry.setValue(RootKey::CurrentUser, settings, "ProxyServer", kRegSz, {'p', ':', '8', 0});
+  registry.setValue(RootKey::CurrentUser, settings, "ProxyOverride", kRegSz, {'<', '>', 0});
+  EXPECT_EQ(valueOf(settings, "ProxyEnable") + " " + valueOf(settings, "ProxyServer"),
+            std::string("4:\1\0\0\0 1:p:8\0", 13));
+  Win32Platform platform;
+  platform.internetSettingsChanged();
+  EXPECT_EQ(Win32ProxySettings().read(), (ProxyState{true, "p:8", "<>"}));
+  registry.setValue(RootKey::CurrentUser, settings, "ProxyEnable", kRegDword, {0, 0, 0, 0});
+  platform.internetSettingsChanged();
+  EXPECT_FALSE(Win32ProxySettings().read().value().enabled);
+
+  const auto asked = std::chrono::steady_clock::now();
+  auto fired = asked;
+  platform.afterDelay(250, [&fired] {
+    fired = std::chrono::steady_clock::now();
+    PostQuitMessage(0);
+  });
+  for (MSG message{}; GetMessageW(&message, nullptr, 0, 0) > 0;) {
+    DispatchMessageW(&message);
+  }
+  EXPECT_GE(fired - asked, std::chrono::milliseconds(250));
+
+  // Text in a code page only when each character has its own byte there: best fit would write a
+  // lookalike ("Lodz", "E") that the user never typed.
   EXPECT_EQ(CodePageCodec(1252).fromUtf8("Łódź"), std::nullopt);
   EXPECT_EQ(CodePageCodec(850).fromUtf8("10 €"), std::nullopt);
+  const auto adapters = Win32NetworkAdapters().list().value();
+  EXPECT_TRUE(std::ranges::any_of(adapters, [](const NetworkAdapter& a) {
+    return a.loopbackOrTunnel && !a.addresses.empty() && a.addresses[0].address == "127.0.0.1" &&
+           a.addresses[0].prefixLength == 8;
+  }));
 }
 
 }  // namespace
