@@ -18,25 +18,23 @@ std::size_t characterCount(const std::string& utf8) {
 }
 
 std::optional<Motivo> checkAddresses(const ApplyRequest& request) {
-  struct Campo {
-    const char* etichetta;
-    const std::string& valore;
-    bool facoltativo;
-    bool maschera;
-  };
-  const Campo campi[] = {{"IP", request.ip, false, false},
-                         {"MASK", request.mask, false, true},
-                         {"GATEWAY", request.gateway, true, false},
-                         {"DNS", request.dns, true, false}};
-  for (const Campo& campo : campi) {
-    if (campo.facoltativo && campo.valore.empty()) {
-      continue;
+  if (!parseIPv4(request.ip)) {
+    return Motivo{"BADADDRESS", "IP", {request.ip}};
+  }
+  if (!maskPrefixLength(request.mask)) {
+    return Motivo{"BADADDRESS", "MASK", {request.mask}};
+  }
+  if (!request.gateway.empty() && !parseIPv4(request.gateway)) {
+    return Motivo{"BADADDRESS", "GATEWAY", {request.gateway}};
+  }
+  const std::vector<std::string> dns = dnsList(request.dns);
+  for (const std::string& server : dns) {
+    if (!parseIPv4(server)) {
+      return Motivo{"BADADDRESS", "DNS", {server}};
     }
-    const bool valido = campo.maschera ? maskPrefixLength(campo.valore).has_value()
-                                       : parseIPv4(campo.valore).has_value();
-    if (!valido) {
-      return Motivo{"BADADDRESS", campo.etichetta, {campo.valore}};
-    }
+  }
+  if (dns.size() > kMaxDnsServers) {
+    return Motivo{"TOOMANYDNS", "DNS", {request.dns}};
   }
   return std::nullopt;
 }
@@ -75,6 +73,20 @@ std::optional<Motivo> checkRequest(const ApplyRequest& request) {
     }
   }
   return request.useProxy ? checkProxy(request) : std::nullopt;
+}
+
+std::vector<std::string> dnsList(const std::string& field) {
+  std::vector<std::string> servers;
+  if (trimBlanks(field).empty()) {
+    return servers;
+  }
+  std::size_t start = 0;
+  for (std::size_t end; (end = field.find_first_of(",;", start)) != std::string::npos;
+       start = end + 1) {
+    servers.push_back(trimBlanks(std::string_view(field).substr(start, end - start)));
+  }
+  servers.push_back(trimBlanks(std::string_view(field).substr(start)));
+  return servers;
 }
 
 bool isProxyServer(const std::string& server) {

@@ -23,9 +23,14 @@ struct Motivo {
 constexpr std::size_t kMaxNameLength = 255;
 
 // The checks that need only the request: an adapter name, names netsh can take, for a static
-// connection IP, mask, gateway (when given) and DNS (when given) as dotted addresses with a
-// contiguous mask, and with a proxy a server and port that WinINet reads as they are written.
+// connection IP, mask, gateway (when given) and up to four DNS servers as dotted addresses with
+// a contiguous mask, and with a proxy a server and port that WinINet reads as they are written.
 std::optional<Motivo> checkRequest(const ApplyRequest& request);
+
+// The DNS servers of the DNS field, in order: separated by commas or semicolons, with blanks
+// around them; none for an empty field. Each is still to be checked.
+std::vector<std::string> dnsList(const std::string& field);
+constexpr std::size_t kMaxDnsServers = 4;
 
 // A proxy server as WinINet takes it: a host name of ASCII letters, digits, "-" and "." (at
 // most 253 characters, no empty label) or a dotted IPv4 address.

@@ -39,7 +39,8 @@ std::optional<std::string> ApplyFlow::prepara(Preparato& preparato) const {
     return componi(testo_("BATCHFOLDER"),
                    {preparato.file.substr(0, preparato.file.find_last_of('\\') + 1)});
   }
-  const auto testo = buildBatch({r.nome, r.interfaccia, r.dhcp, r.ip, r.mask, r.gateway, r.dns});
+  const auto testo =
+      buildBatch({r.nome, r.interfaccia, r.dhcp, r.ip, r.mask, r.gateway, dnsList(r.dns)});
   const auto bytes = testo ? s_.oem.fromUtf8(*testo) : std::nullopt;
   if (!bytes) {
     return testo_("BATCHCHARS");

@@ -57,29 +57,42 @@ std::optional<std::string> carry(std::string_view text, const CmdPosition& posit
   return out;
 }
 
-// What follows the quoted adapter name on the address line and on the DNS line.
+// What follows the quoted adapter name on the address line and on the DNS line, and the
+// further DNS servers.
 struct NetshTails {
   std::string address;
   std::string dns;
+  std::vector<std::string> moreDns;
 };
 
 std::optional<NetshTails> netshTails(const BatchInput& input) {
   if (input.dhcp) {
-    return NetshTails{" dhcp", " dhcp"};
+    return NetshTails{" dhcp", " dhcp", {}};
   }
   const auto ip = carry(input.ip, kUnquoted);
   const auto mask = carry(input.mask, kUnquoted);
   const auto gateway = carry(input.gateway, kUnquoted);
-  const auto dns = carry(input.dns, kUnquoted);
-  if (!ip || !mask || !gateway || !dns) {
+  std::vector<std::string> dns;
+  for (const std::string& server : input.dns) {
+    const auto carried = carry(server, kUnquoted);
+    if (!carried) {
+      return std::nullopt;
+    }
+    dns.push_back(*carried);
+  }
+  if (!ip || !mask || !gateway) {
     return std::nullopt;
   }
   // Without a gateway netsh would take the metric for one; "none" is its word for no gateway
   // and for no DNS server.
-  const std::string addressTail = gateway->empty()
-                                      ? " static " + *ip + " " + *mask + " none"
-                                      : " static " + *ip + " " + *mask + " " + *gateway + " 1";
-  return NetshTails{addressTail, " static " + (dns->empty() ? std::string("none") : *dns)};
+  NetshTails tails{gateway->empty() ? " static " + *ip + " " + *mask + " none"
+                                    : " static " + *ip + " " + *mask + " " + *gateway + " 1",
+                   " static " + (dns.empty() ? std::string("none") : dns.front()),
+                   {}};
+  for (std::size_t i = 1; i < dns.size(); ++i) {
+    tails.moreDns.push_back(" " + dns[i] + " index=" + std::to_string(i + 1));
+  }
+  return tails;
 }
 
 }  // namespace
@@ -97,6 +110,9 @@ std::optional<std::string> buildBatch(const BatchInput& input) {
   std::string batch = "rem setting connessione " + *nome + "\r\n";
   batch += "netsh interface ip set address " + quotedAdapter + tails->address + "\r\n";
   batch += "netsh interface ip set dns " + quotedAdapter + tails->dns + "\r\n";
+  for (const std::string& more : tails->moreDns) {
+    batch += "netsh interface ip add dns " + quotedAdapter + more + "\r\n";
+  }
   return batch;
 }
 

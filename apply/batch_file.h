@@ -1,9 +1,11 @@
-// lastconnection.bat: a comment line and the two netsh lines that switch the adapter.
+// lastconnection.bat: a comment line and the netsh lines that switch the adapter: its address,
+// its first DNS server, then one line for each further DNS server.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltrano {
 
@@ -14,10 +16,10 @@ struct BatchInput {
   std::string ip;
   std::string mask;
   std::string gateway;
-  std::string dns;
+  std::vector<std::string> dns;  // in order; none is "static none"
 };
 
-// The three lines, each ending in CR LF, as UTF-8 text. Characters that cmd.exe would act
+// The lines, each ending in CR LF, as UTF-8 text. Characters that cmd.exe would act
 // on are escaped so that they reach netsh or the comment literally; nullopt when a text
 // holds something that cannot be carried safely at all (see batch_file.cpp).
 std::optional<std::string> buildBatch(const BatchInput& input);

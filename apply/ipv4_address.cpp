@@ -1,5 +1,7 @@
 #include "apply/ipv4_address.h"
 
+#include <algorithm>
+
 namespace veltrano {
 
 namespace {
@@ -45,6 +47,16 @@ std::optional<std::uint32_t> parseIPv4(std::string_view text) {
     return std::nullopt;
   }
   return address;
+}
+
+std::string maskOfPrefix(int prefixLength) {
+  const std::uint32_t bits =
+      prefixLength <= 0 ? 0u : ~std::uint32_t{0} << (32 - std::min(prefixLength, 32));
+  std::string out;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    out += std::to_string((bits >> shift) & 0xFFu) + (shift > 0 ? "." : "");
+  }
+  return out;
 }
 
 std::optional<int> maskPrefixLength(std::string_view mask) {

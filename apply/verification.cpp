@@ -15,19 +15,19 @@ std::string joined(const std::vector<std::string>& values) {
   return out;
 }
 
-// Asked one value (or none, when empty), the adapter has `has`: equal only when it has exactly
-// that one, or none at all.
-void compareOne(const char* campo, const std::string& asked, const std::vector<std::string>& has,
-                std::vector<Motivo>& out) {
-  if (asked.empty() ? has.empty() : has == std::vector{asked}) {
+// Asked these values in this order (perhaps none), the adapter has `has`: equal only when it
+// has exactly them, in the same order.
+void compare(const char* campo, const std::vector<std::string>& asked,
+             const std::vector<std::string>& has, std::vector<Motivo>& out) {
+  if (has == asked) {
     return;
   }
   if (asked.empty()) {
     out.push_back({"VERIFYEXTRA", campo, {joined(has)}});
   } else if (has.empty()) {
-    out.push_back({"VERIFYMISSING", campo, {asked}});
+    out.push_back({"VERIFYMISSING", campo, {joined(asked)}});
   } else {
-    out.push_back({"VERIFYDIFFERS", campo, {asked, joined(has)}});
+    out.push_back({"VERIFYDIFFERS", campo, {joined(asked), joined(has)}});
   }
 }
 
@@ -40,7 +40,7 @@ void verifyAddress(const ApplyRequest& request, const NetworkAdapter& adapter,
     has.push_back(address.address + "/" + std::to_string(address.prefixLength));
   }
   if (has != std::vector{asked}) {
-    compareOne("IP", asked, has, out);
+    compare("IP", {asked}, has, out);
     return;
   }
   switch (adapter.addresses.front().state) {
@@ -64,8 +64,10 @@ void verifyStatic(const ApplyRequest& request, const NetworkAdapter& adapter,
     out.push_back({"VERIFYSTILLDHCP", {}, {}});
   }
   verifyAddress(request, adapter, out);
-  compareOne("GATEWAY", request.gateway, adapter.gateways, out);
-  compareOne("DNS", request.dns, adapter.dnsServers, out);
+  const std::vector<std::string> gateway =
+      request.gateway.empty() ? std::vector<std::string>{} : std::vector{request.gateway};
+  compare("GATEWAY", gateway, adapter.gateways, out);
+  compare("DNS", dnsList(request.dns), adapter.dnsServers, out);
 }
 
 void verifyDhcp(const NetworkAdapter& adapter, std::vector<Motivo>& out) {

@@ -185,6 +185,26 @@ constexpr Voce kMessaggi[] = {
      "una volta sola. La connessione non è stata impostata.",
      "In velt2.ini several connections are named \"%1\": rename them so that each name is "
      "used once. The connection was not set."},
+    {"TOOMANYDNS",
+     "%1: \"%2\" contiene più di quattro server. Scriverne al massimo quattro, separati da "
+     "virgole. La connessione non è stata impostata.",
+     "%1: \"%2\" holds more than four servers. Write four at most, separated by commas. The "
+     "connection was not set."},
+    {"DAINTERFACCIA", "Nuova dall'&Interfaccia", "New from &Adapter"},
+    {"ADAPTERUNREADABLE",
+     "Windows non ha potuto dire come sono impostate le interfacce di rete. Non è cambiato nulla.",
+     "Windows could not tell how the network interfaces are set. Nothing was changed."},
+    {"ADAPTERNOTFOUND",
+     "Questo computer non ha un'interfaccia di rete di nome \"%1\". Sceglierla con il pulsante "
+     "Impostazioni. Non è cambiato nulla.",
+     "This computer has no network interface named \"%1\". Choose it with the Settings button. "
+     "Nothing was changed."},
+    {"ADAPTERNOADDRESS",
+     "L'interfaccia di rete \"%1\" non ha un indirizzo IPv4 da riprendere. Non è cambiato nulla.",
+     "The network interface \"%1\" has no IPv4 address to take. Nothing was changed."},
+    {"PROXYUNREADABLE",
+     "Windows non ha potuto dire come è impostato il proxy. Non è cambiato nulla.",
+     "Windows could not tell how the proxy is set. Nothing was changed."},
 };
 
 // In row order; the fall-back key must stay first.
@@ -196,7 +216,8 @@ constexpr Voce kToolTip[] = {
     {"TT_IP", "Inserire l'indirizzo IP", "Insert IP address"},
     {"TT_SUBNET", "Inserire la subnet mask", "Insert subnet mask"},
     {"TT_GATEWAY", "Inserire il gateway", "Insert gateway"},
-    {"TT_DNS", "Inserire il DNS", "Insert DNS"},
+    {"TT_DNS", "Inserire il DNS (fino a quattro, separati da virgole)",
+     "Insert DNS (up to four, separated by commas)"},
     {"TT_USEPROXY", "Selezionare se usare il proxy", "Select if you want to use the proxy"},
     {"TT_SERVERPROXY", "Indirizzo del server proxy", "Proxy server address"},
     {"TT_PROXYPORT", "Porta del server proxy", "Proxy server port"},
@@ -211,6 +232,8 @@ constexpr Voce kToolTip[] = {
     {"AIUTO", "Help in linea", "On line help"},
     {"INFO", "Informazioni su Veltrano", "About Veltrano"},
     {"ESCI", "Abbandona Veltrano", "Quit Veltrano"},
+    {"TT_DAINTERFACCIA", "Crea una nuova connessione con i valori che l'interfaccia ha ora",
+     "Create a new connection with the values the adapter has now"},
 };
 
 // A full table ignores the append: only a programming error can get here.

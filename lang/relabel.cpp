@@ -5,10 +5,17 @@ namespace veltrano {
 
 void frmMain::RedisegnaLingua() {
   const std::pair<CommandButton*, const char*> pulsanti[] = {
-      {&c_.cmdEsci, "ESCI"},     {&c_.cmdSettings, "SETTINGS"}, {&c_.cmdNuova, "NUOVACONN"},
-      {&c_.cmdSalva, "SALVA"},   {&c_.cmdSetta, "SETTA"},       {&c_.cmdAnnullaModifiche, "ANNMOD"},
-      {&c_.cmdLingua, "LINGUA"}, {&c_.cmdElimina, "DELCONN"},   {&c_.cmdRinomina, "RENAME"},
-      {&c_.cmdAiuto, "AIUTO"}};
+      {&c_.cmdEsci, "ESCI"},
+      {&c_.cmdSettings, "SETTINGS"},
+      {&c_.cmdNuova, "NUOVACONN"},
+      {&c_.cmdSalva, "SALVA"},
+      {&c_.cmdSetta, "SETTA"},
+      {&c_.cmdAnnullaModifiche, "ANNMOD"},
+      {&c_.cmdLingua, "LINGUA"},
+      {&c_.cmdElimina, "DELCONN"},
+      {&c_.cmdRinomina, "RENAME"},
+      {&c_.cmdAiuto, "AIUTO"},
+      {&c_.cmdDaInterfaccia, "DAINTERFACCIA"}};
   for (const auto& [pulsante, chiave] : pulsanti) {
     pulsante->setCaption(messaggio(chiave));
   }
@@ -32,12 +39,18 @@ void frmMain::RedisegnaLingua() {
 
 void frmMain::impostaToolTip() {
   const std::pair<CommandButton*, const char*> pulsanti[] = {
-      {&c_.cmdNuova, "TT_NUOVACONN"},  {&c_.cmdAnnullaModifiche, "ANNULLAMOD"},
-      {&c_.cmdSalva, "SALVA"},         {&c_.cmdRinomina, "RINOCONN"},
-      {&c_.cmdElimina, "ELICONN"},     {&c_.cmdSettings, "IMPOSTAZ"},
-      {&c_.cmdLingua, "LINGUA"},       {&c_.cmdAiuto, "AIUTO"},
-      {&c_.cmdInfo, "INFO"},           {&c_.cmdEsci, "ESCI"},
-      {&c_.cmdSetta, "TT_IMPOSTACONN"}};
+      {&c_.cmdNuova, "TT_NUOVACONN"},
+      {&c_.cmdAnnullaModifiche, "ANNULLAMOD"},
+      {&c_.cmdSalva, "SALVA"},
+      {&c_.cmdRinomina, "RINOCONN"},
+      {&c_.cmdElimina, "ELICONN"},
+      {&c_.cmdSettings, "IMPOSTAZ"},
+      {&c_.cmdLingua, "LINGUA"},
+      {&c_.cmdAiuto, "AIUTO"},
+      {&c_.cmdInfo, "INFO"},
+      {&c_.cmdEsci, "ESCI"},
+      {&c_.cmdSetta, "TT_IMPOSTACONN"},
+      {&c_.cmdDaInterfaccia, "TT_DAINTERFACCIA"}};
   const auto& lingua = profilo_.lingua;
   c_.cmbConnessione.setToolTip(messaggi_.getToolTip("TT_COMBOCONN", lingua));
   c_.txtConnessione.setToolTip(messaggi_.getToolTip("TT_TXTNEWCONN", lingua));

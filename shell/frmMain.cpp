@@ -23,6 +23,7 @@ void frmMain::collegaEventi() {
   c_.cmdAiuto.setClickHandler([this] { cmdAiuto_Click(); });
   c_.cmdInfo.setClickHandler([this] { cmdInfo_Click(); });
   c_.cmdEsci.setClickHandler([this] { cmdEsci_Click(); });
+  c_.cmdDaInterfaccia.setClickHandler([this] { cmdDaInterfaccia_Click(); });
   c_.cmbConnessione.setClickHandler([this] { cmbConnessione_Click(); });
   c_.cmbDHCP.setClickHandler([this] { cmbDHCP_Click(); });
   c_.cmbUseProxy.setClickHandler([this] { cmbUseProxy_Click(); });

@@ -51,6 +51,7 @@ struct Controls {
   CommandButton& cmdAiuto;
   CommandButton& cmdInfo;
   CommandButton& cmdEsci;
+  CommandButton& cmdDaInterfaccia;
 };
 
 class frmMain {
@@ -103,12 +104,14 @@ class frmMain {
   // Enabling rules (editor/enabling_rules.cpp).
   void abilitaPulsanti();
 
-  // New, save, undo, rename, delete (editor/edit_commands.cpp, editor/rename_delete.cpp).
+  // New, new from the adapter, save, undo, rename, delete (editor/edit_commands.cpp,
+  // editor/from_adapter.cpp, editor/rename_delete.cpp).
   void cmdNuova_Click();
   void cmdSalva_Click();
   void cmdAnnullaModifiche_Click();
   void cmdRinomina_Click();
   void cmdElimina_Click();
+  void cmdDaInterfaccia_Click();
   ValoriConnessione valoriMostrati(const std::string& nome) const;
 
   // Applying (apply/setta.cpp) and the adapter name (apply/adapter_setting.cpp).

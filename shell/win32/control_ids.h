@@ -4,7 +4,7 @@
 
 namespace veltrano::ids {
 
-// The 21 controls of the focus order, in that order.
+// The controls of the focus order; the layout table gives the order.
 constexpr int cmbConnessione = 1001;
 constexpr int txtConnessione = 1002;
 constexpr int cmbDHCP = 1003;
@@ -26,6 +26,7 @@ constexpr int cmdLingua = 1018;
 constexpr int cmdAiuto = 1019;
 constexpr int cmdInfo = 1020;
 constexpr int cmdEsci = 1021;
+constexpr int cmdDaInterfaccia = 1022;
 
 // Frames and labels, in the order of the layout.
 constexpr int frmConnessioni = 1101;

@@ -41,6 +41,7 @@ constexpr std::array kControls{
     ControlLayout{ids::cmdRinomina, K::CommandButton, ids::frmComandi, L"Rinomina Connessione", {120, 2760, 2175, 495}, true},
     ControlLayout{ids::cmdElimina, K::CommandButton, ids::frmComandi, L"Elimina Connessione", {120, 3360, 2175, 495}, true},
     ControlLayout{ids::cmdSettings, K::CommandButton, ids::frmComandi, L"Settings", {2400, 360, 2175, 495}, true},
+    ControlLayout{ids::cmdDaInterfaccia, K::CommandButton, ids::frmComandi, L"New from Adapter", {2400, 960, 2175, 495}, true},
     ControlLayout{ids::cmdLingua, K::CommandButton, ids::frmComandi, L"English", {2400, 1560, 2175, 495}, true},
     ControlLayout{ids::cmdAiuto, K::CommandButton, ids::frmComandi, L"Aiuto", {2400, 2160, 2175, 495}, true},
     ControlLayout{ids::cmdInfo, K::CommandButton, ids::frmComandi, L"Info", {2400, 2760, 2175, 495}, true},

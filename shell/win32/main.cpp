@@ -59,7 +59,8 @@ Controls controlsOf(AppWindow& window) {
                   window.commandButton(ids::cmdLingua),
                   window.commandButton(ids::cmdAiuto),
                   window.commandButton(ids::cmdInfo),
-                  window.commandButton(ids::cmdEsci)};
+                  window.commandButton(ids::cmdEsci),
+                  window.commandButton(ids::cmdDaInterfaccia)};
 }
 
 void initCommonControls() {

@@ -64,7 +64,8 @@ void starting(const fs::path& exe) {
 
 // Each command rewrites velt2.ini at once, and Cancel in an input box changes nothing. An adapter
 // name typed in Settings is stored, and refused by the apply before anything is written when this
-// machine has no such adapter; one picked from the list is stored as it is.
+// machine has no such adapter; one picked from the list is stored as it is, and a new connection
+// taken from it holds what it has.
 void editing(const fs::path& exe) {
   const Machine m = machine();
   const Row added{"Palestra",   "NO", "172.16.5.10",    "255.255.0.0", "172.16.0.1",
@@ -101,6 +102,16 @@ void editing(const fs::path& exe) {
   check(!fs::exists(s.folder / "lastconnection.bat") && !fs::exists(kNetshRecord), "batch written");
   s.ask(ids::cmdSettings, msg("INSINTERFACE"), IDOK, m.adapter, true);
   same("velt2.ini after picking", profile(rows, m.adapter, "IT", false, true), s.read("velt2.ini"));
+  // A new connection from what the adapter has now, named and saved as any other.
+  s.click(ids::cmdDaInterfaccia);
+  s.type(ids::txtConnessione, "Cliente");
+  s.click(ids::cmdSalva);
+  Row taken = m.here;
+  taken.nome = "Cliente";
+  expectShown(s, taken, "IT");
+  rows.push_back(taken);
+  same("velt2.ini after new from the adapter", profile(rows, m.adapter, "IT", false, true),
+       s.read("velt2.ini"));
 }
 
 // A line of a "not applied" message: its key's text with the field's label first, if any.

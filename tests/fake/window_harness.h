@@ -77,7 +77,7 @@ class Harness {
   // initials of the enabled buttons among Set, New, Undo, saVe, Rename, Delete, Language.
   std::string screen();
   // Every control, as declared below: two frames, nine labels, three lists, seven text fields
-  // and eleven buttons.
+  // and twelve buttons.
   std::vector<FakeControl*> all();
 
   FakeControl* focus = nullptr;
@@ -87,7 +87,7 @@ class Harness {
   FakeControl cmbConnessione{true}, cmbDHCP{true}, cmbUseProxy{true};
   FakeControl txtConnessione, txtIP, txtMask, txtGateway, txtDNS, txtProxy, txtProxyPort;
   FakeControl cmdSetta, cmdNuova, cmdAnnullaModifiche, cmdSalva, cmdRinomina, cmdElimina,
-      cmdSettings, cmdLingua, cmdAiuto, cmdInfo, cmdEsci;
+      cmdSettings, cmdLingua, cmdAiuto, cmdInfo, cmdEsci, cmdDaInterfaccia;
   FakeDialogs dialogs;
   FakePlatform platform;
   FakeFileSystem files;

@@ -1,6 +1,7 @@
 #include "support/properties.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "shell/text_codec.h"
 #include "store/profile_file.h"
@@ -20,8 +21,10 @@ bool carriable(const BatchInput& in) {
       return isControl(c) || (!inComment && (c == '"' || c == '!'));
     });
   };
-  const bool addresses = in.dhcp || (clean(in.ip, false) && clean(in.mask, false) &&
-                                     clean(in.gateway, false) && clean(in.dns, false));
+  const bool addresses =
+      in.dhcp ||
+      (clean(in.ip, false) && clean(in.mask, false) && clean(in.gateway, false) &&
+       std::all_of(in.dns.begin(), in.dns.end(), [&](auto& d) { return clean(d, false); }));
   return clean(in.nome, true) && clean(in.interfaccia, false) && addresses &&
          (in.interfaccia.empty() || in.interfaccia.back() != '\\');
 }
@@ -72,20 +75,24 @@ std::string batchProblem(const BatchInput& in) {
     return {};
   }
   const std::string adapter = "\"" + in.interfaccia + "\"";
-  const std::string tails[] = {
-      in.dhcp ? " dhcp"
-              : " static " + in.ip + " " + in.mask + " " +
-                    (in.gateway.empty() ? "none" : in.gateway + " 1"),
-      in.dhcp ? " dhcp" : " static " + (in.dns.empty() ? std::string("none") : in.dns)};
-  const std::string expected[] = {"rem setting connessione " + in.nome,
-                                  "netsh interface ip set address " + adapter + tails[0],
-                                  "netsh interface ip set dns " + adapter + tails[1]};
+  std::vector<std::string> expected = {
+      "rem setting connessione " + in.nome,
+      "netsh interface ip set address " + adapter +
+          (in.dhcp ? " dhcp"
+                   : " static " + in.ip + " " + in.mask + " " +
+                         (in.gateway.empty() ? "none" : in.gateway + " 1")),
+      "netsh interface ip set dns " + adapter +
+          (in.dhcp ? " dhcp" : " static " + (in.dns.empty() ? "none" : in.dns[0]))};
+  for (std::size_t i = 1; !in.dhcp && i < in.dns.size(); ++i) {
+    expected.push_back("netsh interface ip add dns " + adapter + " " + in.dns[i] +
+                       " index=" + std::to_string(i + 1));
+  }
   std::string_view rest = *batch;
-  for (std::size_t i = 0; i < 3; ++i) {
+  for (std::size_t i = 0; i < expected.size(); ++i) {
     const auto end = rest.find("\r\n");
     const std::string_view line = rest.substr(0, end);
     if (end == std::string_view::npos || line.find_first_of("\r\n") != std::string_view::npos) {
-      return "not three CR LF lines";
+      return "not " + std::to_string(expected.size()) + " CR LF lines";
     }
     const auto read = readAsCmd(line, i > 0);
     // A " in the name may turn the comment's escapes into literal carets: harmless there.
@@ -96,7 +103,7 @@ std::string batchProblem(const BatchInput& in) {
     }
     rest.remove_prefix(end + 2);
   }
-  return rest.empty() ? "" : "more than three lines";
+  return rest.empty() ? "" : "more lines than asked";
 }
 
 std::string profileRoundTripProblem(std::string_view bytes) {

@@ -12,9 +12,9 @@
 
 namespace veltrano::support {
 
-// buildBatch refuses exactly the texts that cannot be carried; otherwise it gives three CR LF
-// lines that cmd reads as the comment and the two netsh commands with the texts exactly as
-// given, and nothing else.
+// buildBatch refuses exactly the texts that cannot be carried; otherwise it gives CR LF lines
+// that cmd reads as the comment and the netsh commands (address, first DNS server, one for each
+// further one) with the texts exactly as given, and nothing else.
 std::string batchProblem(const BatchInput& input);
 
 // Any bytes as velt2.ini: a file that reads is written, read again and written again to the

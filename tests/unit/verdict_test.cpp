@@ -23,9 +23,10 @@ std::string said(const std::vector<Motivo>& motivi) {
 
 TEST(Verdict, TheAdapterHoldsExactlyWhatWasAskedAndNothingElse) {
   using State = IPv4Address::State;
-  ApplyRequest fixed, bare, dhcp;
+  ApplyRequest fixed, bare, dhcp, listed;
   fixed.interfaccia = "LAN", fixed.ip = "10.0.0.5", fixed.mask = "255.255.255.0";
   bare = fixed, fixed.gateway = "10.0.0.1", fixed.dns = "10.0.0.2";
+  listed = fixed, listed.dns = " 10.0.0.2 ;10.0.0.3";
   dhcp.interfaccia = "lan", dhcp.dhcp = true;
   using Change = std::function<void(NetworkAdapter&)>;
   const std::tuple<const ApplyRequest*, Change, const char*> rows[] = {
@@ -57,6 +58,16 @@ TEST(Verdict, TheAdapterHoldsExactlyWhatWasAskedAndNothingElse) {
       {&fixed, [](auto& a) { a.gateways.clear(), a.dnsServers = {"10.0.0.3"}; },
        "VERIFYMISSING GATEWAY [10.0.0.1]; VERIFYDIFFERS DNS [10.0.0.2] [10.0.0.3]"},
       {&bare, [](auto&) {}, "VERIFYEXTRA GATEWAY [10.0.0.1]; VERIFYEXTRA DNS [10.0.0.2]"},
+      {&listed,
+       [](auto& a) {
+         a.dnsServers = {"10.0.0.2", "10.0.0.3"};
+       },
+       ""},
+      {&listed,
+       [](auto& a) {
+         a.dnsServers = {"10.0.0.3", "10.0.0.2"};
+       },
+       "VERIFYDIFFERS DNS [10.0.0.2, 10.0.0.3] [10.0.0.3, 10.0.0.2]"},
       {&bare, [](auto& a) { a.gateways.clear(), a.dnsServers.clear(); }, ""},
       {&dhcp, [](auto& a) { a.dhcp = true, a.staticDnsServers.emplace(); }, ""},
       {&dhcp, [](auto& a) { a.staticDnsServers.emplace(); }, "VERIFYNODHCP"},

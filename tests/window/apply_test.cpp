@@ -30,13 +30,19 @@ TEST_P(Apply, WritesTheBatchStartsItThenSetsTheProxyAndSaysNothingWhenTheAdapter
   NetworkAdapter bare = kLan;
   bare.gateways.clear(), bare.dnsServers.clear();
   h.batchEnds(Adapters{bare});
+  run(h, {type(&H::txtDNS, " 10.0.0.2 ;10.0.0.3, 10.0.0.4"), click(&H::cmdSetta)});
+  EXPECT_EQ(h.batch(), batch("Ufficio", "static 10.0.0.5 255.255.255.0 none", "static 10.0.0.2") +
+                           lines({"netsh interface ip add dns \"LAN\" 10.0.0.3 index=2",
+                                  "netsh interface ip add dns \"LAN\" 10.0.0.4 index=3"}));
+  bare.dnsServers = {"10.0.0.2", "10.0.0.3", "10.0.0.4"};
+  h.batchEnds(Adapters{bare});
   run(h, {pick(&H::cmbConnessione, 1), type(&H::txtProxyPort, "8080"), click(&H::cmdSetta)});
   EXPECT_EQ(h.batch(), batch("Casa", "dhcp", "dhcp"));
   EXPECT_EQ(h.registry.writes,
-            std::string("ProxyEnable 4 \0\0\0\0;ProxyEnable 4 \0\0\0\0;ProxyEnable 4 "
-                        "\1\0\0\0;ProxyServer 1 px:8080\0;ProxyOverride 1 <local>\0;",
-                        105));
-  EXPECT_EQ(h.platform.settingsNotices, 3);
+            std::string("ProxyEnable 4 \0\0\0\0;ProxyEnable 4 \0\0\0\0;ProxyEnable 4 \0\0\0\0;"
+                        "ProxyEnable 4 \1\0\0\0;ProxyServer 1 px:8080\0;ProxyOverride 1 <local>\0;",
+                        124));
+  EXPECT_EQ(h.platform.settingsNotices, 4);
   EXPECT_TRUE(h.dialogs.boxes.empty());
 }
 
@@ -49,7 +55,10 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
       {"LAN", {type(&H::txtIP, "1.2.3")}, bad("BADADDRESS", "IP", "1.2.3")},
       {"LAN", {type(&H::txtMask, "255.0.255.0")}, bad("BADADDRESS", "MASK", "255.0.255.0")},
       {"LAN", {type(&H::txtGateway, "10.0.0.01")}, bad("BADADDRESS", "GATEWAY", "10.0.0.01")},
-      {"LAN", {type(&H::txtDNS, " 10.0.0.2")}, bad("BADADDRESS", "DNS", " 10.0.0.2")},
+      {"LAN", {type(&H::txtDNS, " 10.0.0.2 ; 10.0.0.256")}, bad("BADADDRESS", "DNS", "10.0.0.256")},
+      {"LAN",
+       {type(&H::txtDNS, "1.1.1.1,2.2.2.2,3.3.3.3,4.4.4.4;5.5.5.5")},
+       bad("TOOMANYDNS", "DNS", "1.1.1.1,2.2.2.2,3.3.3.3,4.4.4.4;5.5.5.5")},
       {"LAN", {proxy, type(&H::txtProxy, "proxy.Ω")}, bad("BADPROXY", "SERVERPROXY", "proxy.Ω")},
       {"LAN", {proxy, type(&H::txtProxy, "px\t")}, bad("BADPROXY", "SERVERPROXY", "px\t")},
       {"LAN",
