@@ -6,22 +6,6 @@ namespace veltrano {
 
 namespace {
 
-// The stored values, as the window would show and apply them.
-ApplyRequest richiestaDi(const Riga& riga, const std::string& interfaccia) {
-  ApplyRequest r;
-  r.nome = riga[kNome];
-  r.interfaccia = interfaccia;
-  r.dhcp = riga[kDHCP] == "SI";
-  r.ip = riga[kIP];
-  r.mask = riga[kMask];
-  r.gateway = riga[kGateway];
-  r.dns = riga[kDNS];
-  r.useProxy = riga[kUseProxy] == "SI";
-  r.proxy = riga[kProxy];
-  r.proxyPort = riga[kProxyPort];
-  return r;
-}
-
 int righeDi(const ProfileTable& tabella, const std::string& nome) {
   int righe = 0;
   for (int r = 1; r <= tabella.count(); ++r) {
@@ -83,7 +67,11 @@ void ApplyCommand::applica(const std::string& nome, std::function<void(int exitC
       s_, [this](const std::string& chiave) { return messaggio(chiave); },
       [this](const std::string& testo) { mostra(testo, kCritical); });
   flusso_->applica(richiestaDi(profilo_.connessioni.riga(riga), profilo_.interfaccia), cartella_,
-                   [done](ApplyOutcome esito) {
+                   [this, done, nome](ApplyOutcome esito) {
+                     if (esito == ApplyOutcome::Verified) {
+                       // No window tells it otherwise.
+                       mostra(componi(messaggio("VERIFIEDBOX"), {nome}), kInformation);
+                     }
                      done(esito == ApplyOutcome::Verified ? kExitVerified : kExitNotApplied);
                    });
 }

@@ -21,9 +21,10 @@ class ApplyCommand {
  public:
   explicit ApplyCommand(Services services);
 
-  // Runs a command other than Window. `done` gets the exit code once everything has ended,
-  // perhaps before run returns; until then the caller keeps its message loop turning, so
-  // that the delays of Platform::afterDelay run. velt2.ini is read, never written.
+  // Runs a command other than Window. `done` gets the exit code once the outcome is known,
+  // perhaps before run returns and perhaps before the box that tells it has been closed; until
+  // then the caller keeps its message loop turning, so that the delays of Platform::afterDelay
+  // run. velt2.ini is read, never written.
   void run(const CommandLine& command, std::function<void(int exitCode)> done);
 
  private:

@@ -11,8 +11,10 @@ namespace veltrano {
 ApplyFlow::ApplyFlow(Services services, Testo testo, Mostra mostra)
     : s_(services), testo_(std::move(testo)), mostra_(std::move(mostra)) {}
 
-void ApplyFlow::applica(const ApplyRequest& richiesta, const std::string& cartella, Fine fine) {
-  Preparato preparato{richiesta, cartella + "lastconnection.bat", {}, std::move(fine), {}};
+void ApplyFlow::applica(const ApplyRequest& richiesta, const std::string& cartella, Fine fine,
+                        Avanzamento avanza) {
+  Preparato preparato{
+      richiesta, cartella + "lastconnection.bat", {}, std::move(fine), std::move(avanza), {}};
   if (abbandonato_) {
     return;
   }
@@ -100,6 +102,7 @@ void ApplyFlow::avanzaCorrente() {
     }
     fase_ = Fase::Verifica;
     passiCorrente_ = 0;
+    annuncia(*corrente_, ApplyPhase::Checking);
   }
   ++passiCorrente_;
   const ApplyRequest& richiesta = corrente_->richiesta;
@@ -149,7 +152,14 @@ void ApplyFlow::aspetta() {
   termina(rinunciato, ApplyOutcome::Busy, testo_("APPLYBUSY"));
 }
 
+void ApplyFlow::annuncia(const Preparato& preparato, ApplyPhase fase) {
+  if (preparato.avanza && !abbandonato_) {
+    preparato.avanza(fase);
+  }
+}
+
 void ApplyFlow::avvia(Preparato preparato) {
+  annuncia(preparato, ApplyPhase::Administrator);
   switch (s_.batch.start(preparato.file)) {
     case StartResult::Declined:
       // No to the administrator prompt: nothing is applied, not even the proxy.
@@ -161,6 +171,7 @@ void ApplyFlow::avvia(Preparato preparato) {
     case StartResult::Started:
       break;
   }
+  annuncia(preparato, ApplyPhase::Running);
   preparato.proxyPrima = s_.proxy.read();
   scriviProxy(preparato.richiesta);
   corrente_ = std::move(preparato);
@@ -211,11 +222,12 @@ void ApplyFlow::abbandona() {
 }
 
 void ApplyFlow::termina(Preparato& preparato, ApplyOutcome esito, const std::string& messaggio) {
-  if (!messaggio.empty() && !abbandonato_) {
-    mostra_(messaggio);
-  }
+  // The outcome first, so that the window's status says it while the box is open.
   if (preparato.fine) {
     preparato.fine(esito);
+  }
+  if (!messaggio.empty() && !abbandonato_) {
+    mostra_(messaggio);
   }
 }
 

@@ -16,6 +16,8 @@
 namespace veltrano {
 
 enum class ApplyOutcome { Verified, NotVerified, Refused, Declined, Busy };
+// Where a started apply stands: at the administrator prompt, netsh running, the adapter read back.
+enum class ApplyPhase { Administrator, Running, Checking };
 
 class ApplyFlow {
  public:
@@ -23,6 +25,7 @@ class ApplyFlow {
   using Testo = std::function<std::string(const std::string& chiave)>;
   using Mostra = std::function<void(const std::string& testo)>;
   using Fine = std::function<void(ApplyOutcome)>;
+  using Avanzamento = std::function<void(ApplyPhase)>;
 
   static constexpr int kPassoMs = 250;
   static constexpr int kPassiAttesa = 20;    // a later apply waits 5 s for an earlier batch
@@ -33,9 +36,11 @@ class ApplyFlow {
   ApplyFlow& operator=(const ApplyFlow&) = delete;
 
   // Applies the request with lastconnection.bat in `cartella` (ending in "\"). `fine` runs
-  // once with the outcome, perhaps before applica returns. While an earlier batch still runs
-  // the request waits for it, taking the place of any request that was waiting already.
-  void applica(const ApplyRequest& richiesta, const std::string& cartella, Fine fine);
+  // once with the outcome, perhaps before applica returns, and before any message about it. While
+  // an earlier batch still runs the request waits for it, taking the place of any request that was
+  // waiting already. `avanza`, when given, hears of each phase as it begins.
+  void applica(const ApplyRequest& richiesta, const std::string& cartella, Fine fine,
+               Avanzamento avanza = {});
 
   // The window has gone: nothing more is shown or started. A batch already running goes on,
   // held by the batch runner until it ends.
@@ -47,6 +52,7 @@ class ApplyFlow {
     std::string file;
     std::string bytes;
     Fine fine;
+    Avanzamento avanza;
     std::optional<ProxyState> proxyPrima;  // as WinINet showed it before the apply
   };
   enum class Fase { Esecuzione, Verifica };
@@ -60,6 +66,7 @@ class ApplyFlow {
   void provaAvvio();
   void aspetta();
   void avvia(Preparato preparato);
+  void annuncia(const Preparato& preparato, ApplyPhase fase);
   void scriviProxy(const ApplyRequest& richiesta);
   void concludi(ApplyOutcome esito, const std::vector<Motivo>& differenze);
   std::string testoDi(const Motivo& motivo) const;

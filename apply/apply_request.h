@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "store/profile_table.h"
+
 namespace veltrano {
 
 struct ApplyRequest {
@@ -17,5 +19,8 @@ struct ApplyRequest {
   std::string proxy;
   std::string proxyPort;
 };
+
+// What applying a stored connection asks, on this adapter.
+ApplyRequest richiestaDi(const Riga& riga, const std::string& interfaccia);
 
 }  // namespace veltrano

@@ -19,7 +19,27 @@ void frmMain::Setta() {
   richiesta.useProxy = WrapBoolean(c_.cmbUseProxy.text()) == "SI";
   richiesta.proxy = c_.txtProxy.text();
   richiesta.proxyPort = c_.txtProxyPort.text();
-  applicazione_.applica(richiesta, percorso_, {});
+  applicando_ = true;
+  c_.cmdSetta.setEnabled(false);
+  const std::string nome = richiesta.nome;
+  applicazione_.applica(
+      richiesta, percorso_, [this, nome](ApplyOutcome esito) { applicazioneFinita(nome, esito); },
+      [this, nome](ApplyPhase fase) { stato_.fase(nome, fase); });
+}
+
+void frmMain::applicazioneFinita(const std::string& nome, ApplyOutcome esito) {
+  applicando_ = false;
+  if (!modalitaNuova_) {
+    c_.cmdSetta.setEnabled(c_.cmbConnessione.count() > 0);
+  }
+  stato_.esito(nome, esito);
+  aggiornaStato();
+}
+
+void frmMain::aggiornaStato() {
+  if (finestraAttivata_) {
+    stato_.aggiornaInterfaccia(profilo_.interfaccia, profilo_.connessioni);
+  }
 }
 
 }  // namespace veltrano

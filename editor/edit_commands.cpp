@@ -117,7 +117,7 @@ void frmMain::cmdSalva_Click() {
   c_.txtConnessione.setVisible(false);
   c_.cmbConnessione.addItem(valori.nome);
   c_.cmbConnessione.setListIndex(c_.cmbConnessione.count() - 1);
-  c_.cmdSetta.setEnabled(true);
+  c_.cmdSetta.setEnabled(!applicando_);
   c_.cmdAnnullaModifiche.setEnabled(true);
   c_.cmdLingua.setEnabled(true);
   RefreshData();

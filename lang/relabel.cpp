@@ -35,6 +35,7 @@ void frmMain::RedisegnaLingua() {
   s_.platform.setHelpFile(percorso_ + messaggio("HELPFILENAME"));
   abilitaPulsanti();
   impostaToolTip();
+  stato_.ridisegna();
 }
 
 void frmMain::impostaToolTip() {

@@ -7,7 +7,9 @@ frmMain::frmMain(Controls controls, Services services)
       s_(services),
       applicazione_(
           services, [this](const std::string& chiave) { return messaggio(chiave); },
-          [this](const std::string& testo) { MostraErrore(testo); }) {
+          [this](const std::string& testo) { MostraErrore(testo); }),
+      stato_(controls.barStato, services,
+             [this](const std::string& chiave) { return messaggio(chiave); }) {
   collegaEventi();
 }
 
@@ -58,7 +60,12 @@ void frmMain::Form_Activate() {
     c_.window.close();
     return;
   }
+  if (!finestraAttivata_) {
+    // Only once the window is up: reading the adapters must not delay its first paint.
+    s_.platform.watchNetwork([this] { aggiornaStato(); });
+  }
   finestraAttivata_ = true;
+  aggiornaStato();
 }
 
 void frmMain::Form_Unload() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "apply/apply_flow.h"
+#include "apply/status_line.h"
 #include "lang/messaggi.h"
 #include "shell/services.h"
 #include "shell/toolkit.h"
@@ -52,6 +53,7 @@ struct Controls {
   CommandButton& cmdInfo;
   CommandButton& cmdEsci;
   CommandButton& cmdDaInterfaccia;
+  StatusBar& barStato;
 };
 
 class frmMain {
@@ -117,6 +119,8 @@ class frmMain {
   // Applying (apply/setta.cpp) and the adapter name (apply/adapter_setting.cpp).
   void cmdSetta_Click();
   void Setta();
+  void applicazioneFinita(const std::string& nome, ApplyOutcome esito);
+  void aggiornaStato();
   void cmdSettings_Click();
 
   // Language, help and About (lang/relabel.cpp, lang/help_about.cpp).
@@ -140,6 +144,8 @@ class frmMain {
   std::string fileIni_;
   Profilo profilo_;  // interfaccia, riservato, lingua, numConnessioni and connessioni
   ApplyFlow applicazione_;
+  bool applicando_ = false;  // an apply of this window has not ended yet
+  StatusLine stato_;
 };
 
 }  // namespace veltrano

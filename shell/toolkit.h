@@ -74,6 +74,13 @@ class DropDownList {
   virtual void setFocusHandlers(Handler gotFocus, Handler lostFocus) = 0;
 };
 
+// The bar at the bottom of the window: parts of text, left to right, read by screen readers.
+class StatusBar {
+ public:
+  virtual ~StatusBar() = default;
+  virtual void setText(int part, const std::string& text) = 0;
+};
+
 class MainWindow : public CaptionControl {
  public:
   // Closes the window; its unload handler runs and the program ends.
@@ -120,6 +127,11 @@ class Platform {
   virtual void afterDelay(int milliseconds, Handler handler) = 0;
   // Tells running programs that the user's Internet settings changed.
   virtual void internetSettingsChanged() = 0;
+  // Runs the handler on the window's thread whenever the machine's network interfaces or
+  // addresses change; a burst of changes runs it once.
+  virtual void watchNetwork(Handler onChange) = 0;
+  // The local time of day, "10:42".
+  virtual std::string timeOfDay() = 0;
 };
 
 }  // namespace veltrano

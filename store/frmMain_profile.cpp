@@ -18,6 +18,7 @@ bool frmMain::scriviConnessioni() {
     erroreFileIni();
     return false;
   }
+  aggiornaStato();  // another adapter, or a connection now matching what it has
   return true;
 }
 

@@ -41,6 +41,9 @@ constexpr int lblProxy = 1109;
 constexpr int lblProxyPort = 1110;
 constexpr int frmComandi = 1111;
 
+// The status bar along the bottom.
+constexpr int barStato = 1301;
+
 // The input box's edit field, or its editable drop-down list when it offers choices.
 constexpr int inputBoxEdit = 1201;
 constexpr int inputBoxList = 1202;

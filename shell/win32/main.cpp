@@ -60,7 +60,8 @@ Controls controlsOf(AppWindow& window) {
                   window.commandButton(ids::cmdAiuto),
                   window.commandButton(ids::cmdInfo),
                   window.commandButton(ids::cmdEsci),
-                  window.commandButton(ids::cmdDaInterfaccia)};
+                  window.commandButton(ids::cmdDaInterfaccia),
+                  window.statusBar()};
 }
 
 void initCommonControls() {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "shell/win32/caption_label.h"
+#include "shell/win32/control_ids.h"
 #include "shell/win32/drop_down_list.h"
 #include "shell/win32/edit_field.h"
 #include "shell/win32/layout.h"
@@ -103,6 +104,7 @@ AppWindow::AppWindow(HINSTANCE instance) {
   font_ = std::make_unique<DesignFont>(dpi_);
   tips_ = std::make_unique<ToolTips>(hwnd());
   createControls(instance);
+  statusBar_ = std::make_unique<StatusBarControl>(hwnd(), instance, ids::barStato);
   layOut(dpi_, nullptr);
 }
 
@@ -169,7 +171,9 @@ void AppWindow::addControl(std::unique_ptr<NativeControl> control, int id) {
 
 void AppWindow::layOut(UINT dpi, const RECT* suggestedWindow) {
   auto font = std::make_unique<DesignFont>(dpi);
-  sizeWindow(dpi, suggestedWindow);
+  // The window grows by the bar's height at this DPI; nothing above it moves.
+  sizeWindow(dpi, suggestedWindow, statusBar_->place(font->handle()));
+  statusBar_->place(font->handle());
   const auto layouts = controlTable();
   for (std::size_t index = 0; index < layouts.size(); ++index) {
     NativeControl& control = *controls_[index];
@@ -181,9 +185,9 @@ void AppWindow::layOut(UINT dpi, const RECT* suggestedWindow) {
   dpi_ = dpi;
 }
 
-void AppWindow::sizeWindow(UINT dpi, const RECT* suggestedWindow) {
+void AppWindow::sizeWindow(UINT dpi, const RECT* suggestedWindow, int statusHeight) {
   const int clientWidth = twipsToPixels(kClientWidthTwips, dpi);
-  const int clientHeight = twipsToPixels(kClientHeightTwips, dpi);
+  const int clientHeight = twipsToPixels(kClientHeightTwips, dpi) + statusHeight;
   RECT frame{0, 0, clientWidth, clientHeight};
   AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, dpi);
   const UINT moveFlags = suggestedWindow == nullptr ? SWP_NOMOVE : 0;

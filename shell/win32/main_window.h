@@ -13,6 +13,7 @@
 #include "shell/win32/base_window.h"
 #include "shell/win32/design_font.h"
 #include "shell/win32/native_control.h"
+#include "shell/win32/status_bar.h"
 #include "shell/win32/tool_tips.h"
 
 namespace veltrano::win32 {
@@ -36,6 +37,7 @@ class AppWindow final : public BaseWindow, public MainWindow {
   TextField& textField(int id);
   DropDownList& dropDownList(int id);
   CommandButton& commandButton(int id);
+  StatusBar& statusBar() { return *statusBar_; }
 
  private:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -44,8 +46,9 @@ class AppWindow final : public BaseWindow, public MainWindow {
   void addControl(std::unique_ptr<NativeControl> control, int id);
   // The one place that turns the layout into pixels, at creation and on WM_DPICHANGED.
   void layOut(UINT dpi, const RECT* suggestedWindow);
-  // Sizes the window so that its client area is the designed one at this DPI.
-  void sizeWindow(UINT dpi, const RECT* suggestedWindow);
+  // Sizes the window so that its client area is the designed one at this DPI, with the status
+  // bar's height below it.
+  void sizeWindow(UINT dpi, const RECT* suggestedWindow, int statusHeight);
   NativeControl* controlAt(HWND hwnd) const;
 
   LRESULT onCommand(WPARAM wParam, LPARAM lParam);
@@ -60,6 +63,7 @@ class AppWindow final : public BaseWindow, public MainWindow {
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   std::unique_ptr<DesignFont> font_;
   std::unique_ptr<ToolTips> tips_;
+  std::unique_ptr<StatusBarControl> statusBar_;
   // In the order of the layout table.
   std::vector<std::unique_ptr<NativeControl>> controls_;
   std::unordered_map<HWND, NativeControl*> byHwnd_;

@@ -67,6 +67,18 @@ void Win32Platform::afterDelay(int milliseconds, Handler handler) {
   }
 }
 
+void Win32Platform::watchNetwork(Handler onChange) {
+  networkWatch_ = std::make_unique<NetworkWatch>(std::move(onChange));
+}
+
+std::string Win32Platform::timeOfDay() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  char text[8] = {};
+  wsprintfA(text, "%02u:%02u", now.wHour, now.wMinute);
+  return text;
+}
+
 void Win32Platform::internetSettingsChanged() {
   if (const InternetSetOptionFunction setOption = internetSetOption_.get()) {
     setOption(nullptr, INTERNET_OPTION_SETTINGS_CHANGED, nullptr, 0);

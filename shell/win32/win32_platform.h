@@ -1,12 +1,15 @@
 // The machine's services the window needs: program folder, HTML Help, delays on the window's
-// thread and telling WinINet that the proxy changed.
+// thread, telling WinINet that the proxy changed, network changes and the time of day.
 #pragma once
 
 #include <windows.h>
 
 #include <wininet.h>
 
+#include <memory>
+
 #include "shell/toolkit.h"
+#include "shell/win32/network_watch.h"
 #include "shell/win32/system_function.h"
 
 namespace veltrano::win32 {
@@ -19,12 +22,15 @@ class Win32Platform final : public Platform {
   void showHelp(const std::string& path) override;
   void afterDelay(int milliseconds, Handler handler) override;
   void internetSettingsChanged() override;
+  void watchNetwork(Handler onChange) override;
+  std::string timeOfDay() override;
 
  private:
   using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data);
   using InternetSetOptionFunction = BOOL(WINAPI*)(HINTERNET, DWORD, LPVOID, DWORD);
 
   std::string helpFile_;
+  std::unique_ptr<NetworkWatch> networkWatch_;
   // The libraries stay loaded until the process ends: help windows may outlive the main one.
   SystemFunction<HtmlHelpFunction> htmlHelp_{L"hhctrl.ocx", "HtmlHelpW"};
   SystemFunction<InternetSetOptionFunction> internetSetOption_{L"wininet.dll",

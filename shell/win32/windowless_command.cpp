@@ -23,13 +23,12 @@ int runWindowlessCommand(HINSTANCE instance, const CommandLine& command) {
   ApplyCommand apply(Services{dialogs, platform, files, registry, proxy, batch, adapters,
                               ansiCodePage(), oemCodePage()});
   int exitCode = kExitNotApplied;
-  apply.run(command, [&exitCode](int code) {
-    exitCode = code;
-    PostQuitMessage(code);
-  });
-  // Thread timers and message boxes need no window of ours; WM_QUIT comes once it has ended.
+  bool ended = false;
+  apply.run(command, [&](int code) { exitCode = code, ended = true; });
+  // Thread timers and message boxes need no window of ours. The outcome may be known while the
+  // box that tells it is still open: the loop ends once that box has returned.
   MSG message{};
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+  while (!ended && GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

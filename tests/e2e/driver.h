@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <iphlpapi.h>
 #include <netioapi.h>
 #include <share.h>
@@ -255,6 +256,18 @@ class Session {
   HWND window() const { return waitFor(L"VeltranoMain"); }
   std::string text(int id) { return textOf(GetDlgItem(window(), id)); }
   LRESULT count(int list) { return SendMessageW(GetDlgItem(window(), list), CB_GETCOUNT, 0, 0); }
+  // A part of the status bar: its text lives in the program's memory, read there as a
+  // UI-automation tool reads a common control's.
+  std::string status(int part) {
+    const HANDLE process = process_.hProcess;
+    void* remote = VirtualAllocEx(process, nullptr, 4096, MEM_COMMIT, PAGE_READWRITE);
+    wchar_t text[2048] = {};
+    SendMessageW(GetDlgItem(window(), ids::barStato), SB_GETTEXTW, static_cast<WPARAM>(part),
+                 reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, remote, text, sizeof text - sizeof text[0], nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return narrow(text);
+  }
 
   // What a user does: type into a field, pick an entry of a list, press a button.
   void type(int field, const std::string& text) {

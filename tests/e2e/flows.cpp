@@ -146,9 +146,22 @@ void applying(const fs::path& exe) {
   RegSetKeyValueA(HKEY_CURRENT_USER, kProxyKey, "ProxyEnable", REG_DWORD, "\2\0\0\0", 4);
   RegSetKeyValueA(HKEY_CURRENT_USER, kProxyKey, "ProxyServer", REG_SZ, kept.data(), 12);
   Session s(exe, ini);
+  const std::string adapterNow =
+      componi(msg("STATUSSTATIC"), {m.adapter, m.here.ip + "/" + std::to_string(m.prefix),
+                                    m.here.gateway.empty() ? "-" : m.here.gateway, m.here.dns});
+  poll([&] { return s.status(0) == adapterNow; });  // once the window has been activated
+  same("the adapter in the status bar", adapterNow, s.status(0));
   s.click(ids::cmdSetta);
-  Sleep(1500);  // its batch ends and the adapter is found as asked
-  s.click(0);
+  const auto verified = [&] {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    char time[8];
+    std::snprintf(time, sizeof time, "%02u:%02u", now.wHour % 24u, now.wMinute % 60u);
+    return s.status(1) == componi(msg("STATUSVERIFIED"), {m.here.nome, time});
+  };
+  check(poll(verified), "the status bar says " + s.status(1));  // the adapter is as asked
+  same("the connection in effect",
+       componi(msg("STATUSINEFFECT"), {m.here.nome}) + " - " + adapterNow, s.status(0));
   std::string calls = bytesOf(kNetshRecord);
   const std::string told[] = {
       line("VERIFYNODHCP", {}) + line("VERIFYDNSUNKNOWN", {}) + "\r\n" + msg("PROXYOFF"),
@@ -202,13 +215,15 @@ void commandLine(const fs::path& exe) {
       {L"/apply", msg("USAGE", "IN"), 2},
       {L"/apply Nessuna", componi(msg("NOCONNECTION", "IN"), {"Nessuna"}), 1},
       {L"/apply \"Ufficio\\\" /quiet", "", 2},
+      {L"/apply \"" + widen(m.here.nome) + L"\"", componi(msg("VERIFIEDBOX", "IN"), {m.here.nome}),
+       0},
   };
   for (const auto& [args, box, code] : rows) {
     Session s(exe, ini, args);
     if (!box.empty())
       s.ask(0, box, IDOK);
     same("exit code of " + narrow(args), std::to_string(code), std::to_string(s.waitForExit(true)));
-    check(!fs::exists(kNetshRecord), "netsh ran for " + narrow(args));
+    check(fs::exists(kNetshRecord) == (code == 0 && args != L"/?"), "netsh for " + narrow(args));
   }
 }
 

@@ -5,6 +5,7 @@
 // text the catalogue lacks) fails the test and changes nothing.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <string>
@@ -16,7 +17,7 @@ namespace veltrano::fake {
 
 // One fake for every kind of control: labels, buttons, text fields and lists share most of
 // what the window logic asks of them.
-struct FakeControl : CaptionControl, CommandButton, TextField, DropDownList {
+struct FakeControl : CaptionControl, CommandButton, TextField, DropDownList, StatusBar {
   explicit FakeControl(bool list = false) : isList(list) {}
   void setCaption(const std::string& text) override { caption = text; }
   void setEnabled(bool on) override { enabled = on; }
@@ -29,6 +30,10 @@ struct FakeControl : CaptionControl, CommandButton, TextField, DropDownList {
   }
   std::string text() const override;  // a list's: the selected entry's
   void setText(const std::string& text) override { value = text; }
+  void setText(int part, const std::string& text) override {
+    parts.resize(std::max(parts.size(), static_cast<std::size_t>(part) + 1));
+    parts[static_cast<std::size_t>(part)] = text;
+  }
   void setFocus() override;
   void addItem(const std::string& text) override { items.push_back(text); }
   void addItems(const std::vector<std::string_view>& texts) override {
@@ -46,7 +51,7 @@ struct FakeControl : CaptionControl, CommandButton, TextField, DropDownList {
 
   bool isList, enabled = true, visible = true;
   std::string caption, toolTip, value;
-  std::vector<std::string> items;
+  std::vector<std::string> items, parts;
   int selected = -1;
   Colore backColour = kWhite;
   Handler onClick, onGotFocus, onLostFocus;
@@ -91,6 +96,9 @@ struct FakePlatform : Platform {
   void showHelp(const std::string& path) override { helpShown.push_back(path); }
   void afterDelay(int milliseconds, Handler handler) override;
   void internetSettingsChanged() override { ++settingsNotices; }
+  void watchNetwork(Handler onChange) override { networkChanged = std::move(onChange); }
+  std::string timeOfDay() override { return "10:42"; }
+  Handler networkChanged;
   // Time goes by: the delays due by then run, earliest first.
   void wait(int milliseconds);
   std::string folder, helpPath;

@@ -36,13 +36,13 @@ Harness::Harness() {
   adapters.adapters = {{kLan, {"Loopback", true, false, {{"127.0.0.1", 8}}, {}, {}, {}}}};
   catalogo.caricaMessaggi();
   dialogs.forbidden = {catalogo.getMessaggio("NOERR", "IT"), catalogo.getMessaggio("NOERR", "IN")};
-  Controls controls{window,   frmConnessioni, frmComandi,     lblConnection,   lblDHCP,
-                    lblIP,    lblMask,        lblGateway,     lblDNS,          lblUseProxy,
-                    lblProxy, lblProxyPort,   cmbConnessione, txtConnessione,  cmbDHCP,
-                    txtIP,    txtMask,        txtGateway,     txtDNS,          cmbUseProxy,
-                    txtProxy, txtProxyPort,   cmdSetta,       cmdNuova,        cmdAnnullaModifiche,
-                    cmdSalva, cmdRinomina,    cmdElimina,     cmdSettings,     cmdLingua,
-                    cmdAiuto, cmdInfo,        cmdEsci,        cmdDaInterfaccia};
+  Controls controls{window,   frmConnessioni, frmComandi,     lblConnection,    lblDHCP,
+                    lblIP,    lblMask,        lblGateway,     lblDNS,           lblUseProxy,
+                    lblProxy, lblProxyPort,   cmbConnessione, txtConnessione,   cmbDHCP,
+                    txtIP,    txtMask,        txtGateway,     txtDNS,           cmbUseProxy,
+                    txtProxy, txtProxyPort,   cmdSetta,       cmdNuova,         cmdAnnullaModifiche,
+                    cmdSalva, cmdRinomina,    cmdElimina,     cmdSettings,      cmdLingua,
+                    cmdAiuto, cmdInfo,        cmdEsci,        cmdDaInterfaccia, barStato};
   Services services{dialogs,     platform, files,         registry,     proxy,
                     batchRunner, adapters, windows1252(), codePage850()};
   form = std::make_unique<frmMain>(controls, services);

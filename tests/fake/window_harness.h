@@ -87,7 +87,7 @@ class Harness {
   FakeControl cmbConnessione{true}, cmbDHCP{true}, cmbUseProxy{true};
   FakeControl txtConnessione, txtIP, txtMask, txtGateway, txtDNS, txtProxy, txtProxyPort;
   FakeControl cmdSetta, cmdNuova, cmdAnnullaModifiche, cmdSalva, cmdRinomina, cmdElimina,
-      cmdSettings, cmdLingua, cmdAiuto, cmdInfo, cmdEsci, cmdDaInterfaccia;
+      cmdSettings, cmdLingua, cmdAiuto, cmdInfo, cmdEsci, cmdDaInterfaccia, barStato;
   FakeDialogs dialogs;
   FakePlatform platform;
   FakeFileSystem files;

@@ -94,18 +94,30 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
   }
 }
 
-TEST_P(Apply, ALaterApplyWaitsForTheBatchBeforeItThenGoesAheadOrGivesUp) {
-  run(h, {click(&H::cmdSetta), pick(&H::cmbConnessione, 1), click(&H::cmdSetta)});
-  h.platform.wait(4750);
+// Set Connection waits for its own apply to end, so a second click cannot queue another; one
+// from another Veltrano whose batch still holds the file waits up to 5 s, then gives up.
+TEST_P(Apply, OneApplyAtATimeAndTheStatusBarTellsWhereItStands) {
+  const auto said = [&](const std::string& key, const std::string& connection) {
+    return text(key, {connection, "10:42"});
+  };
+  h.batchRunner.writeResult = WriteResult::Busy;  // another Veltrano's batch, for 4.75 s
+  h.cmdSetta.click();
+  h.platform.wait(4500);
+  h.batchRunner.writeResult = WriteResult::Written;
+  EXPECT_EQ(h.batchRunner.started.size(), 0u);
+  EXPECT_EQ(h.barStato.parts[1], "");
+  h.platform.wait(250);
+  EXPECT_EQ(h.barStato.parts[1], said("STATUSRUNNING", "Ufficio"));
+  run(h, {pick(&H::cmbConnessione, 1), click(&H::cmdSetta)});  // disabled: nothing
+  EXPECT_EQ(h.screen(), "Ufficio,[Casa] | yes (DHCP) (DHCP) (DHCP) (DHCP) | yes px 80 | NUVRDL");
   EXPECT_EQ(h.batchRunner.started.size(), 1u);
-  h.batchEnds(Adapters{kLan});  // the first is as asked; the second is written and started
-  EXPECT_EQ(h.batchRunner.started.size(), 2u);
-  run(h, {pick(&H::cmbConnessione, 0), click(&H::cmdSetta)});
-  h.platform.wait(4750);
-  EXPECT_TRUE(h.dialogs.boxes.empty());
-  h.platform.wait(250);  // 5 s
-  EXPECT_EQ(h.boxTexts(), std::vector<std::string>{text("APPLYBUSY")});
-  EXPECT_EQ(h.batch(), batch("Casa", "dhcp", "dhcp"));
+  NetworkAdapter settling = kLan;
+  settling.addresses[0].state = IPv4Address::State::Tentative;
+  h.batchEnds(Adapters{settling});
+  EXPECT_EQ(h.barStato.parts[1], said("STATUSCHECKING", "Ufficio"));
+  h.batchEnds(Adapters{kLan});
+  EXPECT_EQ(h.barStato.parts[1], said("STATUSVERIFIED", "Ufficio"));
+  EXPECT_TRUE(h.cmdSetta.enabled && h.dialogs.boxes.empty());
 
   Harness other(file());  // the batch file held by another Veltrano for too long
   other.batchRunner.writeResult = WriteResult::Busy;
@@ -113,6 +125,45 @@ TEST_P(Apply, ALaterApplyWaitsForTheBatchBeforeItThenGoesAheadOrGivesUp) {
   other.platform.wait(5000);
   EXPECT_EQ(other.batchRunner.started.size() + other.registry.writes.size(), 0u);
   EXPECT_EQ(other.boxTexts(), std::vector<std::string>{text("APPLYBUSY")});
+  EXPECT_EQ(other.barStato.parts[1], said("STATUSREFUSED", "Ufficio"));
+  EXPECT_TRUE(other.cmdSetta.enabled);
+}
+
+// The adapter's part: how it is set now and the stored connection in effect, read again when
+// Windows reports a change, at every activation and after each apply, in the window's language.
+TEST_P(Apply, TheStatusBarShowsTheAdapterNowAndEachOutcomeNamingTheConnection) {
+  NetworkAdapter leased = kLan, unplugged = kLan;
+  leased.dhcp = true, leased.staticDnsServers.emplace();
+  unplugged.addresses.clear();
+  const std::vector<std::string> lan = {"LAN", "10.0.0.5/24", "10.0.0.1", "10.0.0.2"};
+  const std::tuple<std::string, std::optional<Adapters>, std::string> rows[] = {
+      {"LAN", Adapters{kLan},
+       text("STATUSINEFFECT", {"Ufficio"}) + " - " + text("STATUSSTATIC", lan)},
+      {"lan", Adapters{leased}, text("STATUSINEFFECT", {"Casa"}) + " - " + text("STATUSDHCP", lan)},
+      {"LAN", Adapters{unplugged}, text("STATUSNOTCONNECTED", {"LAN"})},
+      {"WLAN", Adapters{kLan}, text("STATUSNOTHERE", {"WLAN"})},
+      {"LAN", std::nullopt, text("STATUSUNREADABLE", {"LAN"})},
+      {" ", Adapters{kLan}, text("STATUSNOADAPTER")},
+  };
+  for (const auto& [adapter, seen, said] : rows) {
+    Harness x(file(kTwo, adapter));
+    x.adapters.adapters = seen;
+    x.proxy.shown = ProxyState{adapter == "lan", "px:80", "<local>"};
+    x.platform.networkChanged();
+    EXPECT_EQ(x.barStato.parts[0], said);
+  }
+  // Each outcome names the connection, and a language switch tells it again.
+  h.batchRunner.startResult = StartResult::Declined;
+  run(h, {pick(&H::cmbConnessione, 1), click(&H::cmdSetta)});
+  EXPECT_EQ(h.barStato.parts[1], text("STATUSDECLINED", {"Casa"}));
+  h.batchRunner.startResult = StartResult::Started;
+  h.cmdSetta.click();
+  h.batchEnds(Adapters{kLan}, 5000);
+  EXPECT_EQ(h.barStato.parts[1], text("STATUSNOTASASKED", {"Casa"}));
+  h.cmdLingua.click();
+  const std::string other = GetParam() == "IT" ? "IN" : "IT";
+  EXPECT_EQ(h.barStato.parts[1], componi(h.text("STATUSNOTASASKED", other), {"Casa"}));
+  EXPECT_EQ(h.dialogs.boxes.size(), 1u);
 }
 
 // The verdict's rules are the unit tests'; here, when it is given and how it is told.

@@ -19,7 +19,7 @@ struct Row {
 
 TEST(CommandLine, ExitCodesAndBoxes) {
   const Row rows[] = {
-      {{"/apply", "Ufficio"}, kExitVerified, "", 1},
+      {{"/apply", "Ufficio"}, kExitVerified, "VERIFIEDBOX Ufficio", 1},
       {{"-APPLY", " Casa ", "-Quiet"}, kExitVerified, "", 3, "IT", true},
       {{"/quiet", "/apply", "Casa"}, kExitNotApplied, "", 3},
       {{"/apply", "Casa"}, kExitNotApplied, "NOTAPPLIED Casa", 3, "IN"},

@@ -58,12 +58,15 @@ TEST(MainWindow, EventRulesHoldFieldsFollowTheirLabelsNothingOverlapsTabMovesThe
   window.setWindowEvents([&] { log += "activate|"; }, [&] { log += "unload|"; });
   window.show(SW_SHOWNORMAL);
   const HWND list = GetDlgItem(hwnd, ids::cmbConnessione);
-  // The test prefix is at 144 DPI: the designed 9885 x 4395 twips are 989 x 440 pixels.
-  RECT client{};
+  // The test prefix is at 144 DPI: the designed 9885 x 4395 twips are 989 x 440 pixels, and
+  // the status bar lies below them, along the bottom.
+  RECT client{}, bar{};
   GetClientRect(hwnd, &client);
+  GetWindowRect(GetDlgItem(hwnd, ids::barStato), &bar);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&bar), 2);
   EXPECT_EQ(std::to_string(GetDpiForWindow(hwnd)) + " " + std::to_string(client.right) + "x" +
-                std::to_string(client.bottom),
-            "144 989x440");
+                std::to_string(bar.top) + " " + std::to_string(client.bottom - bar.bottom),
+            "144 989x440 0");
   // No two controls share a pixel, and each lies inside its frame (frames hold, not overlap).
   for (const ControlLayout& one : controlTable()) {
     RECT a{}, b{}, both{};

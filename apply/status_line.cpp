@@ -1,0 +1,105 @@
+#include "apply/status_line.h"
+
+#include "apply/apply_checks.h"
+#include "apply/verification.h"
+#include "lang/messaggi.h"
+
+namespace veltrano {
+
+namespace {
+
+enum Parte { kInterfaccia = 0, kApplicazione = 1 };
+
+std::string joined(const std::vector<std::string>& values) {
+  std::string out;
+  for (const std::string& value : values) {
+    out += (out.empty() ? "" : ", ") + value;
+  }
+  return out.empty() ? "-" : out;
+}
+
+}  // namespace
+
+std::optional<std::string> connessioneInUso(
+    const ProfileTable& connessioni, const std::string& interfaccia,
+    const std::optional<std::vector<NetworkAdapter>>& adapters,
+    const std::optional<ProxyState>& proxy) {
+  for (int r = 1; r <= connessioni.count(); ++r) {
+    const ApplyRequest richiesta = richiestaDi(connessioni.riga(r), interfaccia);
+    if (!checkRequest(richiesta) && verifyAdapter(richiesta, adapters).empty() &&
+        verifyProxy(richiesta, proxy).empty()) {
+      return richiesta.nome;
+    }
+  }
+  return std::nullopt;
+}
+
+StatusLine::StatusLine(StatusBar& bar, Services services, Testo testo)
+    : bar_(bar), s_(services), testo_(std::move(testo)) {}
+
+StatusLine::Detto StatusLine::interfaccia(
+    const std::string& nome, const std::optional<std::vector<NetworkAdapter>>& adapters) const {
+  if (trimBlanks(nome).empty()) {
+    return {"STATUSNOADAPTER", {}};
+  }
+  const NetworkAdapter* adapter = adapters ? findAdapter(*adapters, nome) : nullptr;
+  if (!adapters) {
+    return {"STATUSUNREADABLE", {nome}};
+  }
+  if (adapter == nullptr) {
+    return {"STATUSNOTHERE", {nome}};
+  }
+  if (adapter->addresses.empty()) {
+    return {"STATUSNOTCONNECTED", {adapter->name}};
+  }
+  std::vector<std::string> indirizzi;
+  for (const IPv4Address& address : adapter->addresses) {
+    indirizzi.push_back(address.address + "/" + std::to_string(address.prefixLength));
+  }
+  return {
+      adapter->dhcp ? "STATUSDHCP" : "STATUSSTATIC",
+      {adapter->name, joined(indirizzi), joined(adapter->gateways), joined(adapter->dnsServers)}};
+}
+
+void StatusLine::aggiornaInterfaccia(const std::string& nome, const ProfileTable& connessioni) {
+  const auto adapters = s_.adapters.list();
+  adattatore_ = interfaccia(nome, adapters);
+  inUso_ = connessioneInUso(connessioni, nome, adapters, s_.proxy.read());
+  ridisegna();
+}
+
+void StatusLine::fase(const std::string& nome, ApplyPhase fase) {
+  const char* const chiavi[] = {"STATUSADMIN", "STATUSRUNNING", "STATUSCHECKING"};
+  applicazione_ = {chiavi[static_cast<int>(fase)], {nome}};
+  ridisegna();
+}
+
+void StatusLine::esito(const std::string& nome, ApplyOutcome esito) {
+  switch (esito) {
+    case ApplyOutcome::Verified:
+      applicazione_ = {"STATUSVERIFIED", {nome, s_.platform.timeOfDay()}};
+      break;
+    case ApplyOutcome::NotVerified:
+      applicazione_ = {"STATUSNOTASASKED", {nome}};
+      break;
+    case ApplyOutcome::Declined:
+      applicazione_ = {"STATUSDECLINED", {nome}};
+      break;
+    case ApplyOutcome::Refused:
+    case ApplyOutcome::Busy:
+      applicazione_ = {"STATUSREFUSED", {nome}};
+      break;
+  }
+  ridisegna();
+}
+
+void StatusLine::ridisegna() {
+  const auto detto = [this](const Detto& d) {
+    return d.chiave.empty() ? std::string() : componi(testo_(d.chiave), d.valori);
+  };
+  const std::string inUso = inUso_ ? componi(testo_("STATUSINEFFECT"), {*inUso_}) + " - " : "";
+  bar_.setText(kInterfaccia, adattatore_.chiave.empty() ? "" : inUso + detto(adattatore_));
+  bar_.setText(kApplicazione, detto(applicazione_));
+}
+
+}  // namespace veltrano
