@@ -68,9 +68,12 @@ void ApplyCommand::applica(const std::string& nome, std::function<void(int exitC
       [this](const std::string& testo) { mostra(testo, kCritical); });
   flusso_->applica(richiestaDi(profilo_.connessioni.riga(riga), profilo_.interfaccia), cartella_,
                    [this, done, nome](ApplyOutcome esito) {
+                     // No window tells these otherwise: a verified apply and a No at the
+                     // administrator prompt would both end in silence.
                      if (esito == ApplyOutcome::Verified) {
-                       // No window tells it otherwise.
                        mostra(componi(messaggio("VERIFIEDBOX"), {nome}), kInformation);
+                     } else if (esito == ApplyOutcome::Declined) {
+                       mostra(componi(messaggio("DECLINEDBOX"), {nome}), kCritical);
                      }
                      done(esito == ApplyOutcome::Verified ? kExitVerified : kExitNotApplied);
                    });

@@ -23,11 +23,17 @@ std::string joined(const std::vector<std::string>& values) {
 std::optional<std::string> connessioneInUso(
     const ProfileTable& connessioni, const std::string& interfaccia,
     const std::optional<std::vector<NetworkAdapter>>& adapters,
-    const std::optional<ProxyState>& proxy) {
+    const std::function<std::optional<ProxyState>()>& proxy) {
+  std::optional<std::optional<ProxyState>> letto;
   for (int r = 1; r <= connessioni.count(); ++r) {
     const ApplyRequest richiesta = richiestaDi(connessioni.riga(r), interfaccia);
-    if (!checkRequest(richiesta) && verifyAdapter(richiesta, adapters).empty() &&
-        verifyProxy(richiesta, proxy).empty()) {
+    if (checkRequest(richiesta) || !verifyAdapter(richiesta, adapters).empty()) {
+      continue;
+    }
+    if (!letto) {
+      letto = proxy();
+    }
+    if (verifyProxy(richiesta, *letto).empty()) {
       return richiesta.nome;
     }
   }
@@ -64,7 +70,7 @@ StatusLine::Detto StatusLine::interfaccia(
 void StatusLine::aggiornaInterfaccia(const std::string& nome, const ProfileTable& connessioni) {
   const auto adapters = s_.adapters.list();
   adattatore_ = interfaccia(nome, adapters);
-  inUso_ = connessioneInUso(connessioni, nome, adapters, s_.proxy.read());
+  inUso_ = connessioneInUso(connessioni, nome, adapters, [this] { return s_.proxy.read(); });
   ridisegna();
 }
 

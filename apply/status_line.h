@@ -16,10 +16,12 @@
 namespace veltrano {
 
 // The first stored connection whose apply would find the adapter and the proxy as they are.
+// The proxy is asked for only once a connection matches the adapter: WinINet can take longer
+// to answer than the adapters.
 std::optional<std::string> connessioneInUso(
     const ProfileTable& connessioni, const std::string& interfaccia,
     const std::optional<std::vector<NetworkAdapter>>& adapters,
-    const std::optional<ProxyState>& proxy);
+    const std::function<std::optional<ProxyState>()>& proxy);
 
 class StatusLine {
  public:

@@ -207,6 +207,10 @@ constexpr Voce kMessaggi[] = {
      "Windows could not tell how the proxy is set. Nothing was changed."},
     {"VERIFIEDBOX", "La connessione \"%1\" è stata impostata e verificata.",
      "The connection \"%1\" was applied and verified."},
+    {"DECLINEDBOX",
+     "La connessione \"%1\" non è stata impostata: la richiesta dell'amministratore è stata "
+     "rifiutata.",
+     "The connection \"%1\" was not set: the administrator prompt was declined."},
     {"STATUSNOADAPTER", "Nessuna interfaccia impostata", "No adapter set"},
     {"STATUSUNREADABLE", "%1: Windows non ne dice lo stato", "%1: Windows does not tell its state"},
     {"STATUSNOTHERE", "%1: non c'è su questo computer", "%1: not on this computer"},

@@ -64,7 +64,8 @@ class Harness {
   }
 
   void withProfile(const std::string& text) { files.files[kIni] = *windows1252().fromUtf8(text); }
-  void start() { form->Form_Load(), form->Form_Activate(); }
+  // Starts the window and lets it settle after its first activation.
+  void start() { form->Form_Load(), form->Form_Activate(), platform.wait(kDopoAttivazioneMs); }
   std::string ini() { return windows1252().toUtf8(files.readAll(kIni).value_or("")); }
   std::string batch() { return codePage850().toUtf8(files.readAll(kBatch).value_or("")); }
   std::vector<std::string> boxTexts() const;

@@ -15,6 +15,7 @@ struct Row {
   int applies = 0;            // registry values written: 1 without a proxy, 3 with one
   std::string lingua = "IT";  // of the file; none when empty
   bool dhcpAfter = false;
+  bool declined = false;  // No at the administrator prompt
 };
 
 TEST(CommandLine, ExitCodesAndBoxes) {
@@ -24,6 +25,7 @@ TEST(CommandLine, ExitCodesAndBoxes) {
       {{"/quiet", "/apply", "Casa"}, kExitNotApplied, "", 3},
       {{"/apply", "Casa"}, kExitNotApplied, "NOTAPPLIED Casa", 3, "IN"},
       {{"/apply", "Nessuna"}, kExitNotApplied, "NOCONNECTION Nessuna", 0, "IN"},
+      {{"/apply", "Casa"}, kExitNotApplied, "DECLINEDBOX Casa", 0, "IN", false, true},
       {{"/apply", "Doppia"}, kExitNotApplied, "DUPLICATENAME Doppia", 0, "IN"},
       {{"/apply", "Ufficio"}, kExitUsage, "NOINIFILE", 0, ""},
       {{"/apply", "Ufficio", "/quiet"}, kExitUsage, "", 0, ""},
@@ -38,6 +40,7 @@ TEST(CommandLine, ExitCodesAndBoxes) {
           {staticConn("Ufficio"), proxyConn("Casa"), dhcpConn("Doppia"), staticConn("Doppia")},
           row.lingua));
     }
+    h.batchRunner.startResult = row.declined ? StartResult::Declined : StartResult::Started;
     ApplyCommand command({h.dialogs, h.platform, h.files, h.registry, h.proxy, h.batchRunner,
                           h.adapters, windows1252(), codePage850()});
     int exitCode = -1;
@@ -58,7 +61,7 @@ TEST(CommandLine, ExitCodesAndBoxes) {
       EXPECT_EQ(h.dialogs.boxes[0].style, row.exitCode == 0 ? kInformation : kCritical) << where;
     }
     EXPECT_EQ(h.files.writes, 0) << where;  // velt2.ini only read
-    EXPECT_EQ(h.batchRunner.started.size(), row.applies > 0 ? 1u : 0u) << where;
+    EXPECT_EQ(h.batchRunner.started.size(), row.applies > 0 || row.declined ? 1u : 0u) << where;
     EXPECT_EQ(std::count(h.registry.writes.begin(), h.registry.writes.end(), ';'), row.applies);
   }
 }
