@@ -2,9 +2,10 @@
 # Builds the benchmarks in Release (-O2) in build/bench, runs them and prints their tables:
 #   1. velt2.ini read and rewrite against plain buffered I/O (10, 100, 1000 connections);
 #   2. window start-up on the fake toolkit: median time, and callgrind instruction counts;
-#   3. veltrano.exe start-up under Wine against a minimal window (needs build/mingw);
+#   3. veltrano.exe start-up under Wine against a minimal window, and the status bar's refresh
+#      (needs build/mingw); EARLIER_EXE, when given, is an earlier veltrano.exe timed alongside;
 #   4. size of veltrano.exe and the DLLs it imports.
-# Usage: bench/run.sh [--no-wine]
+# Usage: bench/run.sh [--no-wine | EARLIER_EXE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -70,7 +71,11 @@ echo "== 3. veltrano.exe start-up under Wine"
 if [ "${1:-}" = "--no-wine" ]; then
   echo "(skipped)"
 elif [ -f "$exe" ]; then
-  bench/wine_startup.sh 21 1000
+  bench/wine_startup.sh 21 1000 ${1:+"$1"}
+  echo
+  echo "-- The status bar's refresh (GetAdaptersAddresses, WinINet, the connection in effect)"
+  WINEPREFIX=$PWD/build/bench/wine/prefix WINEDEBUG=-all \
+    wine build/mingw/bench/veltrano_status_refresh_bench.exe 201
 else
   echo "(not measured: $exe is missing)"
 fi

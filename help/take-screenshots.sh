@@ -9,7 +9,9 @@ set -euo pipefail
 
 help_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 program=${1:-$help_dir/../build/mingw/bin/veltrano.exe}
-desktop=700x360
+desktop=700x380
+# The machine's own interface (under Wine, the Linux one), so that the status bar shows it live.
+adapter=$(ip -o -4 route show default 2>/dev/null | awk '{print $5; exit}')
 
 if [[ ${1:-} != --on-display ]]; then
   [[ -f $program ]] || { echo "no $program: build with cmake --preset mingw first" >&2; exit 1; }
@@ -29,7 +31,7 @@ work=$3
 # Two connections a reader recognises from the pages: a static office one with a proxy, and
 # DHCP at home. Line 3 picks the window's language.
 write_profile() {  # language office home
-  printf '%s\r\n' "Ethernet" "" "$1" "2" \
+  printf '%s\r\n' "${adapter:-Ethernet}" "" "$1" "2" \
     "$2" "192.168.10.25" "255.255.255.0" "192.168.10.1" "192.168.10.1" \
     "proxy.example.com" "8080" "SI" "NO" \
     "$3" "DHCP" "DHCP" "DHCP" "DHCP" "NO PROXY" "NO PROXY" "NO" "SI"

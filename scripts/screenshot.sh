@@ -15,11 +15,14 @@ die() {
 }
 
 # The profile file: adapter, kept line, language, count, then nine lines per connection.
-# Private and example.org addresses: nothing is ever contacted.
+# Private and example.org addresses: nothing is ever contacted. The adapter is the machine's own
+# (under Wine, the Linux interface), so that the status bar shows it live.
 write_profile() {
   local language=$1 file=$2
+  local adapter
+  adapter=$(ip -o -4 route show default 2>/dev/null | awk '{print $5; exit}')
   printf '%s\r\n' \
-    "Connessione alla rete locale (LAN)" "versione 2" "$language" "2" \
+    "${adapter:-Ethernet}" "versione 2" "$language" "2" \
     "Ufficio" "192.168.10.25" "255.255.255.0" "192.168.10.1" "192.168.10.2" \
     "proxy.example.org" "8080" "SI" "NO" \
     "Casa" "DHCP" "DHCP" "DHCP" "DHCP" "NO PROXY" "NO PROXY" "NO" "SI" >"$file"

@@ -60,12 +60,15 @@ void frmMain::Form_Activate() {
     c_.window.close();
     return;
   }
-  if (!finestraAttivata_) {
-    // Only once the window is up: reading the adapters must not delay its first paint.
-    s_.platform.watchNetwork([this] { aggiornaStato(); });
-  }
+  const bool prima = !finestraAttivata_;
   finestraAttivata_ = true;
-  aggiornaStato();
+  // Once the window has painted and answers: the adapters are read after, never before.
+  s_.platform.afterDelay(kDopoAttivazioneMs, [this, prima] {
+    if (prima) {
+      s_.platform.watchNetwork([this] { aggiornaStato(); });
+    }
+    aggiornaStato();
+  });
 }
 
 void frmMain::Form_Unload() {

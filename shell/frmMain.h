@@ -17,6 +17,10 @@ namespace veltrano {
 // The title of every box and input box of the program.
 inline constexpr const char* kTitolo = "Veltrano";
 
+// How long after an activation the status bar reads the adapter: the delay runs once the
+// window has nothing else to do.
+inline constexpr int kDopoAttivazioneMs = 10;
+
 // The controls of the window, created by the toolkit before the window logic.
 struct Controls {
   MainWindow& window;

@@ -1,6 +1,8 @@
 // Start-up to a visible window under Wine, for veltrano.exe against other Win32 programs,
 // taking turns in one run:
 //   start_probe RUNS VELTRANO_EXE CONNECTIONS OTHER_EXE...
+// An OTHER_EXE named veltrano* (an earlier build, in a folder with its own velt2.ini) is timed
+// as VELTRANO_EXE is.
 // Each start is timed from CreateProcess until the program has a visible top-level window
 // that answers a message; for veltrano.exe the message asks its connection list (control
 // 1001) for its count, which must be CONNECTIONS.
@@ -146,7 +148,9 @@ int wmain(int argc, wchar_t** argv) {
   const int runs = _wtoi(argv[1]);
   std::vector<Program> programs{{argv[2], _wtol(argv[3]), {}}};
   for (int i = 4; i < argc; ++i) {
-    programs.push_back({argv[i], -1, {}});
+    // Another build of Veltrano is waited for until its list is filled, as this one is.
+    const bool veltrano = nameOf(argv[i]).starts_with(L"veltrano");
+    programs.push_back({argv[i], veltrano ? programs[0].entries : -1, {}});
   }
   // One start of each to warm the prefix and the file cache, not counted; then they take turns.
   for (int i = -1; i < runs; ++i) {
