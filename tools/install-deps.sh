@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xauth xdotool imagemagick fonts-wine
   fp-utils zip p7zip-full
-  clang libclang-rt-14-dev valgrind
+  valgrind
 )
 
 missing=()
