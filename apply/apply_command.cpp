@@ -35,6 +35,7 @@ void ApplyCommand::run(const CommandLine& command, std::function<void(int exitCo
       done(kExitUsage);
       return;
     case CommandLine::Kind::Apply:
+    case CommandLine::Kind::Undo:
       break;
   }
   if (!letto) {
@@ -42,7 +43,14 @@ void ApplyCommand::run(const CommandLine& command, std::function<void(int exitCo
     done(kExitUsage);
     return;
   }
-  applica(command.connection, std::move(done));
+  flusso_ = std::make_unique<ApplyFlow>(
+      s_, [this](const std::string& chiave) { return messaggio(chiave); },
+      [this](const std::string& testo) { mostra(testo, kCritical); });
+  if (command.kind == CommandLine::Kind::Undo) {
+    flusso_->ripristina(cartella_, finale(messaggio("UNDONAME"), std::move(done)));
+    return;
+  }
+  applica(command.connection, command.confirm, std::move(done));
 }
 
 bool ApplyCommand::leggiProfilo() {
@@ -50,7 +58,8 @@ bool ApplyCommand::leggiProfilo() {
   return bytes && leggiProfiloDaByte(*bytes, s_.ansi, profilo_);
 }
 
-void ApplyCommand::applica(const std::string& nome, std::function<void(int exitCode)> done) {
+void ApplyCommand::applica(const std::string& nome, std::optional<int> conferma,
+                           std::function<void(int exitCode)> done) {
   const int riga = profilo_.connessioni.cercaConnessione(nome);
   if (riga < 0) {
     mostra(componi(messaggio("NOCONNECTION"), {nome}), kCritical);
@@ -63,20 +72,22 @@ void ApplyCommand::applica(const std::string& nome, std::function<void(int exitC
     done(kExitNotApplied);
     return;
   }
-  flusso_ = std::make_unique<ApplyFlow>(
-      s_, [this](const std::string& chiave) { return messaggio(chiave); },
-      [this](const std::string& testo) { mostra(testo, kCritical); });
   flusso_->applica(richiestaDi(profilo_.connessioni.riga(riga), profilo_.interfaccia), cartella_,
-                   [this, done, nome](ApplyOutcome esito) {
-                     // No window tells these otherwise: a verified apply and a No at the
-                     // administrator prompt would both end in silence.
-                     if (esito == ApplyOutcome::Verified) {
-                       mostra(componi(messaggio("VERIFIEDBOX"), {nome}), kInformation);
-                     } else if (esito == ApplyOutcome::Declined) {
-                       mostra(componi(messaggio("DECLINEDBOX"), {nome}), kCritical);
-                     }
-                     done(esito == ApplyOutcome::Verified ? kExitVerified : kExitNotApplied);
-                   });
+                   finale(nome, std::move(done)), {}, conferma);
+}
+
+ApplyFlow::Fine ApplyCommand::finale(const std::string& nome,
+                                     std::function<void(int exitCode)> done) {
+  return [this, done = std::move(done), nome](ApplyOutcome esito) {
+    // No window tells these otherwise: a verified apply and a No at the administrator prompt
+    // would both end in silence.
+    if (esito == ApplyOutcome::Verified) {
+      mostra(componi(messaggio("VERIFIEDBOX"), {nome}), kInformation);
+    } else if (esito == ApplyOutcome::Declined) {
+      mostra(componi(messaggio("DECLINEDBOX"), {nome}), kCritical);
+    }
+    done(esito == ApplyOutcome::Verified ? kExitVerified : kExitNotApplied);
+  };
 }
 
 std::string ApplyCommand::messaggio(const std::string& chiave) const {

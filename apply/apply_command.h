@@ -1,4 +1,5 @@
-// veltrano.exe /apply NAME [/quiet]: applies a stored connection without showing the window.
+// veltrano.exe /apply NAME [/confirm [SECONDS]] [/quiet] and /undo [/quiet]: applies a stored
+// connection, or puts back what the last apply changed, without showing the window.
 #pragma once
 
 #include <functional>
@@ -13,8 +14,8 @@
 namespace veltrano {
 
 // Exit codes of the command line.
-inline constexpr int kExitVerified = 0;    // applied, and the adapter was found as asked
-inline constexpr int kExitNotApplied = 1;  // refused, declined, busy, or not as asked after
+inline constexpr int kExitVerified = 0;    // applied (and kept), and found as asked
+inline constexpr int kExitNotApplied = 1;  // refused, declined, busy, reverted, or not as asked
 inline constexpr int kExitUsage = 2;       // an argument not understood, or no profile file
 
 class ApplyCommand {
@@ -29,7 +30,10 @@ class ApplyCommand {
 
  private:
   bool leggiProfilo();
-  void applica(const std::string& nome, std::function<void(int exitCode)> done);
+  void applica(const std::string& nome, std::optional<int> conferma,
+               std::function<void(int exitCode)> done);
+  // Tells a verified apply or a refused prompt, which nothing else would, then ends.
+  ApplyFlow::Fine finale(const std::string& nome, std::function<void(int exitCode)> done);
   std::string messaggio(const std::string& chiave) const;
   void mostra(const std::string& testo, int stile) const;
 

@@ -97,16 +97,29 @@ std::optional<NetshTails> netshTails(const BatchInput& input) {
 
 }  // namespace
 
+std::optional<std::string> adapterForCmd(std::string_view name) {
+  // A final backslash would escape the closing quote for netsh.
+  const bool escapesQuote = !name.empty() && name.back() == '\\';
+  const auto carried = escapesQuote ? std::nullopt : carry(name, kQuoted);
+  return carried ? std::optional("\"" + *carried + "\"") : std::nullopt;
+}
+
+std::optional<std::string> valueForCmd(std::string_view value) {
+  return carry(value, kUnquoted);
+}
+
+std::optional<std::string> commentForCmd(std::string_view text) {
+  return carry(text, kComment);
+}
+
 std::optional<std::string> buildBatch(const BatchInput& input) {
   const auto nome = carry(input.nome, kComment);
-  // A final backslash would escape the closing quote for netsh.
-  const bool escapesQuote = !input.interfaccia.empty() && input.interfaccia.back() == '\\';
-  const auto adapter = escapesQuote ? std::nullopt : carry(input.interfaccia, kQuoted);
+  const auto adapter = adapterForCmd(input.interfaccia);
   const auto tails = netshTails(input);
   if (!nome || !adapter || !tails) {
     return std::nullopt;
   }
-  const std::string quotedAdapter = "\"" + *adapter + "\"";
+  const std::string& quotedAdapter = *adapter;
   std::string batch = "rem setting connessione " + *nome + "\r\n";
   batch += "netsh interface ip set address " + quotedAdapter + tails->address + "\r\n";
   batch += "netsh interface ip set dns " + quotedAdapter + tails->dns + "\r\n";

@@ -19,6 +19,13 @@ struct BatchInput {
   std::vector<std::string> dns;  // in order; none is "static none"
 };
 
+// Texts as cmd reads them in a batch line, with what it would act on escaped; nullopt when a
+// text holds something that cannot be carried safely at all (see batch_file.cpp). An adapter
+// name goes between double quotes; a value (an address) stands bare; a comment follows "rem".
+std::optional<std::string> adapterForCmd(std::string_view name);
+std::optional<std::string> valueForCmd(std::string_view value);
+std::optional<std::string> commentForCmd(std::string_view text);
+
 // The lines, each ending in CR LF, as UTF-8 text. Characters that cmd.exe would act
 // on are escaped so that they reach netsh or the comment literally; nullopt when a text
 // holds something that cannot be carried safely at all (see batch_file.cpp).

@@ -13,12 +13,17 @@ bool cmdCanRunFrom(const std::string& batchPath) {
   });
 }
 
-std::optional<std::string> cmdArguments(const std::string& batchPath, unsigned codePage) {
-  if (!cmdCanRunFrom(batchPath)) {
-    return std::nullopt;
-  }
+std::optional<std::string> cmdArguments(const std::vector<std::string>& batchPaths,
+                                        unsigned codePage) {
   // && : a console left in another code page never runs the batch.
-  return "/d /v:off /c chcp " + std::to_string(codePage) + ">nul&&\"" + batchPath + "\"";
+  std::string arguments = "/d /v:off /c chcp " + std::to_string(codePage) + ">nul&&";
+  for (std::size_t i = 0; i < batchPaths.size(); ++i) {
+    if (!cmdCanRunFrom(batchPaths[i])) {
+      return std::nullopt;
+    }
+    arguments += (i > 0 ? "&\"" : "\"") + batchPaths[i] + "\"";
+  }
+  return batchPaths.empty() ? std::nullopt : std::optional(arguments);
 }
 
 }  // namespace veltrano

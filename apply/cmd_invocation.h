@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace veltrano {
 
@@ -11,8 +12,10 @@ namespace veltrano {
 bool cmdCanRunFrom(const std::string& batchPath);
 
 // The arguments of cmd.exe: no AutoRun, no delayed expansion, the console switched to the code
-// page the batch is written in (a console set to another one, a double-byte one say, would
-// misread the carets that make & and | inert), then the batch. nullopt when !cmdCanRunFrom.
-std::optional<std::string> cmdArguments(const std::string& batchPath, unsigned codePage);
+// page the batches are written in (a console set to another one, a double-byte one say, would
+// misread the carets that make & and | inert), then each batch in turn, whatever the one before
+// ended with. nullopt when !cmdCanRunFrom any of them.
+std::optional<std::string> cmdArguments(const std::vector<std::string>& batchPaths,
+                                        unsigned codePage);
 
 }  // namespace veltrano

@@ -21,17 +21,4 @@ void SetRegistryValue(Registry& registry, RootKey root, const std::string& keyPa
   registry.setValue(root, keyPath, valueName, type, data);
 }
 
-void WriteStringToRegistry(Registry& registry, const TextCodec& ansi, const std::string& Key,
-                           const std::string& valore) {
-  if (const auto bytes = ansi.fromUtf8(valore)) {
-    SetRegistryValue(registry, RootKey::CurrentUser, kInternetSettings, Key, kRegSz,
-                     regSzData(*bytes));
-  }
-}
-
-void WriteDWORDToRegistry(Registry& registry, const std::string& Key, std::int32_t valore) {
-  SetRegistryValue(registry, RootKey::CurrentUser, kInternetSettings, Key, kRegDword,
-                   regDwordData(valore));
-}
-
 }  // namespace veltrano

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "apply/registry.h"
-#include "shell/text_codec.h"
 
 namespace veltrano {
 
@@ -22,11 +21,5 @@ std::vector<std::uint8_t> regDwordData(std::int32_t value);
 void SetRegistryValue(Registry& registry, RootKey root, const std::string& keyPath,
                       const std::string& valueName, std::uint32_t type,
                       const std::vector<std::uint8_t>& data);
-
-// The proxy switch's two writers, under the user's Internet settings. A text the ANSI code page
-// cannot hold is not written (the apply refuses such a text before).
-void WriteStringToRegistry(Registry& registry, const TextCodec& ansi, const std::string& Key,
-                           const std::string& valore);
-void WriteDWORDToRegistry(Registry& registry, const std::string& Key, std::int32_t valore);
 
 }  // namespace veltrano

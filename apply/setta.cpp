@@ -21,10 +21,17 @@ void frmMain::Setta() {
   richiesta.proxyPort = c_.txtProxyPort.text();
   applicando_ = true;
   c_.cmdSetta.setEnabled(false);
+  c_.cmdRipristina.setEnabled(false);
   const std::string nome = richiesta.nome;
   applicazione_.applica(
       richiesta, percorso_, [this, nome](ApplyOutcome esito) { applicazioneFinita(nome, esito); },
-      [this, nome](ApplyPhase fase) { stato_.fase(nome, fase); });
+      [this, nome](ApplyPhase fase) { stato_.fase(nome, fase); }, conferma());
+}
+
+// Over a remote desktop a wrong address cuts the session: the change waits to be kept, and the
+// elevated batch puts the record back by itself when nobody says so.
+std::optional<int> frmMain::conferma() {
+  return s_.platform.remoteSession() ? std::optional(kConfirmSeconds) : std::nullopt;
 }
 
 void frmMain::applicazioneFinita(const std::string& nome, ApplyOutcome esito) {
@@ -32,6 +39,7 @@ void frmMain::applicazioneFinita(const std::string& nome, ApplyOutcome esito) {
   if (!modalitaNuova_) {
     c_.cmdSetta.setEnabled(c_.cmbConnessione.count() > 0);
   }
+  abilitaRipristina();
   stato_.esito(nome, esito);
   aggiornaStato();
 }

@@ -27,13 +27,17 @@ std::optional<std::string> connessioneInUso(
   std::optional<std::optional<ProxyState>> letto;
   for (int r = 1; r <= connessioni.count(); ++r) {
     const ApplyRequest richiesta = richiestaDi(connessioni.riga(r), interfaccia);
-    if (checkRequest(richiesta) || !verifyAdapter(richiesta, adapters).empty()) {
+    if (checkRequest(richiesta)) {
+      continue;
+    }
+    const Atteso atteso = attesoDi(richiesta);
+    if (!verifyAdapter(atteso, adapters).empty()) {
       continue;
     }
     if (!letto) {
       letto = proxy();
     }
-    if (verifyProxy(richiesta, *letto).empty()) {
+    if (verifyProxy(atteso.proxy, *letto).empty()) {
       return richiesta.nome;
     }
   }
@@ -87,6 +91,9 @@ void StatusLine::esito(const std::string& nome, ApplyOutcome esito) {
       break;
     case ApplyOutcome::NotVerified:
       applicazione_ = {"STATUSNOTASASKED", {nome}};
+      break;
+    case ApplyOutcome::Reverted:
+      applicazione_ = {"STATUSREVERTED", {nome}};
       break;
     case ApplyOutcome::Declined:
       applicazione_ = {"STATUSDECLINED", {nome}};

@@ -3,6 +3,8 @@
 #include "apply/apply_checks.h"
 #include "apply/ipv4_address.h"
 
+#include <algorithm>
+
 namespace veltrano {
 
 namespace {
@@ -31,50 +33,54 @@ void compare(const char* campo, const std::vector<std::string>& asked,
   }
 }
 
-void verifyAddress(const ApplyRequest& request, const NetworkAdapter& adapter,
-                   std::vector<Motivo>& out) {
-  const std::string asked =
-      request.ip + "/" + std::to_string(maskPrefixLength(request.mask).value_or(-1));
-  std::vector<std::string> has;
+// The addresses, whatever order Windows lists them in, each usable: not still being checked on
+// the network, not a duplicate, not deprecated.
+void verifyAddresses(const Atteso& atteso, const NetworkAdapter& adapter,
+                     std::vector<Motivo>& out) {
+  std::vector<std::string> asked = atteso.indirizzi, has;
   for (const IPv4Address& address : adapter.addresses) {
     has.push_back(address.address + "/" + std::to_string(address.prefixLength));
   }
-  if (has != std::vector{asked}) {
-    compare("IP", {asked}, has, out);
+  const std::vector<std::string> listed = has;
+  std::sort(asked.begin(), asked.end());
+  std::sort(has.begin(), has.end());
+  if (has != asked) {
+    compare("IP", atteso.indirizzi, listed, out);
     return;
   }
-  switch (adapter.addresses.front().state) {
-    case IPv4Address::State::Preferred:
-      return;
-    case IPv4Address::State::Tentative:
-      out.push_back({"VERIFYTENTATIVE", "IP", {asked}});
-      return;
-    case IPv4Address::State::Duplicate:
-      out.push_back({"VERIFYDUPLICATE", {}, {request.ip}});
-      return;
-    case IPv4Address::State::Other:
-      out.push_back({"VERIFYNOTUSABLE", "IP", {asked}});
-      return;
+  for (std::size_t i = 0; i < listed.size(); ++i) {
+    switch (adapter.addresses[i].state) {
+      case IPv4Address::State::Preferred:
+        break;
+      case IPv4Address::State::Tentative:
+        out.push_back({"VERIFYTENTATIVE", "IP", {listed[i]}});
+        break;
+      case IPv4Address::State::Duplicate:
+        out.push_back({"VERIFYDUPLICATE", {}, {adapter.addresses[i].address}});
+        break;
+      case IPv4Address::State::Other:
+        out.push_back({"VERIFYNOTUSABLE", "IP", {listed[i]}});
+        break;
+    }
   }
 }
 
-void verifyStatic(const ApplyRequest& request, const NetworkAdapter& adapter,
-                  std::vector<Motivo>& out) {
+void verifyStatic(const Atteso& atteso, const NetworkAdapter& adapter, std::vector<Motivo>& out) {
   if (adapter.dhcp) {
     out.push_back({"VERIFYSTILLDHCP", {}, {}});
   }
-  verifyAddress(request, adapter, out);
-  const std::vector<std::string> gateway =
-      request.gateway.empty() ? std::vector<std::string>{} : std::vector{request.gateway};
-  compare("GATEWAY", gateway, adapter.gateways, out);
-  compare("DNS", dnsList(request.dns), adapter.dnsServers, out);
+  verifyAddresses(atteso, adapter, out);
+  compare("GATEWAY", atteso.gateways, adapter.gateways, out);
+  compare("DNS", atteso.dns, adapter.dnsServers, out);
 }
 
-void verifyDhcp(const NetworkAdapter& adapter, std::vector<Motivo>& out) {
+void verifyDhcp(const Atteso& atteso, const NetworkAdapter& adapter, std::vector<Motivo>& out) {
   if (!adapter.dhcp) {
     out.push_back({"VERIFYNODHCP", {}, {}});
   }
-  if (!adapter.staticDnsServers) {
+  if (!atteso.dnsDaDhcp) {
+    compare("DNS", atteso.dns, adapter.dnsServers, out);  // typed, and kept so
+  } else if (!adapter.staticDnsServers) {
     out.push_back({"VERIFYDNSUNKNOWN", {}, {}});
   } else if (!adapter.staticDnsServers->empty()) {
     out.push_back({"VERIFYDNSSTATIC", {}, {joined(*adapter.staticDnsServers)}});
@@ -87,31 +93,40 @@ std::string described(const ProxyState& state) {
 
 }  // namespace
 
-std::vector<Motivo> verifyAdapter(const ApplyRequest& request,
+Atteso attesoDi(const ApplyRequest& request) {
+  Atteso atteso;
+  atteso.interfaccia = request.interfaccia;
+  atteso.dhcp = request.dhcp;
+  if (!request.dhcp) {
+    atteso.indirizzi = {request.ip + "/" +
+                        std::to_string(maskPrefixLength(request.mask).value_or(-1))};
+    atteso.gateways =
+        request.gateway.empty() ? std::vector<std::string>{} : std::vector{request.gateway};
+    atteso.dns = dnsList(request.dns);
+  }
+  if (request.useProxy) {
+    atteso.proxy = {true, request.proxy + ":" + request.proxyPort, "<local>"};
+  }
+  return atteso;
+}
+
+std::vector<Motivo> verifyAdapter(const Atteso& atteso,
                                   const std::optional<std::vector<NetworkAdapter>>& adapters) {
   std::vector<Motivo> out;
-  const NetworkAdapter* adapter = adapters ? findAdapter(*adapters, request.interfaccia) : nullptr;
+  const NetworkAdapter* adapter = adapters ? findAdapter(*adapters, atteso.interfaccia) : nullptr;
   if (!adapters) {
     out.push_back({"VERIFYUNCHECKED", {}, {}});
   } else if (adapter == nullptr) {
-    out.push_back({"VERIFYNOADAPTER", {}, {request.interfaccia}});
-  } else if (request.dhcp) {
-    verifyDhcp(*adapter, out);
+    out.push_back({"VERIFYNOADAPTER", {}, {atteso.interfaccia}});
+  } else if (atteso.dhcp) {
+    verifyDhcp(atteso, *adapter, out);
   } else {
-    verifyStatic(request, *adapter, out);
+    verifyStatic(atteso, *adapter, out);
   }
   return out;
 }
 
-ProxyState askedProxy(const ApplyRequest& request) {
-  if (!request.useProxy) {
-    return {};
-  }
-  return {true, request.proxy + ":" + request.proxyPort, "<local>"};
-}
-
-std::vector<Motivo> verifyProxy(const ApplyRequest& request, const std::optional<ProxyState>& now) {
-  const ProxyState asked = askedProxy(request);
+std::vector<Motivo> verifyProxy(const ProxyState& asked, const std::optional<ProxyState>& now) {
   if (!now) {
     return {{"VERIFYPROXYUNCHECKED", {}, {}}};
   }
@@ -129,9 +144,8 @@ std::vector<Motivo> verifyProxy(const ApplyRequest& request, const std::optional
   return {};
 }
 
-Motivo proxyOutcome(const ApplyRequest& request, const std::optional<ProxyState>& before,
+Motivo proxyOutcome(const ProxyState& asked, const std::optional<ProxyState>& before,
                     const std::optional<ProxyState>& now) {
-  const ProxyState asked = askedProxy(request);
   const bool asAsked = now && (asked.enabled ? *now == asked : !now->enabled);
   if (!asAsked && now && before && *now == *before) {
     return {"PROXYUNCHANGED", {}, {}};

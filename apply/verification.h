@@ -15,21 +15,33 @@
 
 namespace veltrano {
 
-// Each difference names what was asked and what the adapter has. The request has passed
-// checkRequest. An address still being checked on the network is a difference until it
-// settles: the caller looks again for a while before it tells.
-std::vector<Motivo> verifyAdapter(const ApplyRequest& request,
+// What an apply expects to find once its batch has ended: a stored connection, or the
+// settings an undo puts back.
+struct Atteso {
+  std::string interfaccia;
+  bool dhcp = false;
+  bool dnsDaDhcp = true;               // with DHCP: the DNS servers come from DHCP
+  std::vector<std::string> indirizzi;  // static: "a.b.c.d/prefix", in any order
+  std::vector<std::string> gateways;   // static: in order
+  std::vector<std::string> dns;        // static, or DHCP with servers typed: in order
+  ProxyState proxy;                    // as WinINet should show it
+};
+
+// What applying the request should leave. The request has passed checkRequest.
+Atteso attesoDi(const ApplyRequest& request);
+
+// Each difference names what was asked and what the adapter has. An address still being
+// checked on the network is a difference until it settles: the caller looks again for a while
+// before it tells.
+std::vector<Motivo> verifyAdapter(const Atteso& atteso,
                                   const std::optional<std::vector<NetworkAdapter>>& adapters);
 
 // The proxy as WinINet shows it after the apply, against what was asked.
-std::vector<Motivo> verifyProxy(const ApplyRequest& request, const std::optional<ProxyState>& now);
+std::vector<Motivo> verifyProxy(const ProxyState& asked, const std::optional<ProxyState>& now);
 
 // What became of the proxy, for the last line of a message that tells differences: set or
 // turned off as asked, or left as it was before when the writes did not take.
-Motivo proxyOutcome(const ApplyRequest& request, const std::optional<ProxyState>& before,
+Motivo proxyOutcome(const ProxyState& asked, const std::optional<ProxyState>& before,
                     const std::optional<ProxyState>& now);
-
-// The proxy state an apply asks for.
-ProxyState askedProxy(const ApplyRequest& request);
 
 }  // namespace veltrano

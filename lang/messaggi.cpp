@@ -156,18 +156,26 @@ constexpr Voce kMessaggi[] = {
     {"PROXYUNCHANGED", "Il proxy è rimasto com'era.", "The proxy was left as it was."},
     {"NOCONNECTION", "Connessione \"%1\" non trovata.", "Connection \"%1\" not found."},
     {"USAGE",
-     "Uso: veltrano.exe [/apply \"connessione\" [/quiet]]\r\n\r\n"
+     "Uso: veltrano.exe [/apply \"connessione\" [/confirm [secondi]] [/quiet] | /undo [/quiet]]"
+     "\r\n\r\n"
      "Senza argomenti si apre la finestra.\r\n"
      "/apply imposta la connessione memorizzata con quel nome, senza aprire la finestra.\r\n"
+     "/confirm la mantiene solo se lo si conferma entro quei secondi (60 se non indicati); "
+     "altrimenti rimette com'era prima.\r\n"
+     "/undo rimette l'interfaccia e il proxy com'erano prima dell'ultima impostazione.\r\n"
      "/quiet non mostra messaggi.\r\n\r\n"
-     "Codice di uscita: 0 impostata e verificata; 1 rifiutata o non impostata come richiesto; "
-     "2 argomenti non validi o velt2.ini illeggibile.",
-     "Usage: veltrano.exe [/apply \"connection\" [/quiet]]\r\n\r\n"
+     "Codice di uscita: 0 impostata e verificata; 1 rifiutata, ripristinata o non impostata come "
+     "richiesto; 2 argomenti non validi o velt2.ini illeggibile.",
+     "Usage: veltrano.exe [/apply \"connection\" [/confirm [seconds]] [/quiet] | /undo [/quiet]]"
+     "\r\n\r\n"
      "Without arguments the window opens.\r\n"
      "/apply sets the stored connection of that name without opening the window.\r\n"
+     "/confirm keeps it only when it is confirmed within those seconds (60 when not given); "
+     "otherwise puts back what was there before.\r\n"
+     "/undo puts the adapter and the proxy back as they were before the last apply.\r\n"
      "/quiet shows no message.\r\n\r\n"
-     "Exit code: 0 set and verified; 1 refused or not set as asked; 2 arguments not understood "
-     "or velt2.ini unreadable."},
+     "Exit code: 0 set and verified; 1 refused, put back or not set as asked; 2 arguments not "
+     "understood or velt2.ini unreadable."},
     {"BADPROXY",
      "%1: \"%2\" non è valido. Il server proxy è un nome (lettere, cifre, - e .) o un indirizzo "
      "IP; la porta è un numero da 1 a 65535. La connessione non è stata impostata.",
@@ -227,6 +235,26 @@ constexpr Voce kMessaggi[] = {
     {"STATUSDECLINED", "%1: rifiutata alla richiesta dell'amministratore",
      "%1: declined at the administrator prompt"},
     {"STATUSREFUSED", "%1: non impostata (vedere il messaggio)", "%1: refused (see the message)"},
+    {"RIPRISTINA", "Ri&pristina Precedente", "&Restore Previous"},
+    {"UNDONAME", "Impostazioni precedenti", "Previous settings"},
+    {"NORECORD",
+     "Non c'è nulla da ripristinare: il file previoussettings.txt manca o è danneggiato.",
+     "There is nothing to put back: previoussettings.txt is missing or damaged."},
+    {"RECORDFAILED",
+     "Impossibile annotare in previoussettings.txt come sono ora l'interfaccia e il proxy, per "
+     "poterli ripristinare. La connessione non è stata impostata.",
+     "Cannot record in previoussettings.txt how the adapter and the proxy are now, to be able to "
+     "put them back. The connection was not set."},
+    {"CONFIRMKEEP", "Mantenere queste impostazioni? Ripristino tra %1 s",
+     "Keep these settings? Reverting in %1 s"},
+    {"KEEP", "Mantieni", "Keep"},
+    {"REVERTNOW", "Ripristina ora", "Revert now"},
+    {"REVERTED",
+     "\"%1\" non è stata mantenuta: l'interfaccia e il proxy sono tornati com'erano prima.",
+     "\"%1\" was not kept: the adapter and the proxy are back as they were before."},
+    {"NOTREVERTED", "\"%1\" non è stata mantenuta, ma il ripristino non risulta completo:",
+     "\"%1\" was not kept, but putting back what was there did not fully work:"},
+    {"STATUSREVERTED", "%1: non mantenuta, ripristinata", "%1: not kept, put back"},
 };
 
 // In row order; the fall-back key must stay first.
@@ -256,6 +284,8 @@ constexpr Voce kToolTip[] = {
     {"ESCI", "Abbandona Veltrano", "Quit Veltrano"},
     {"TT_DAINTERFACCIA", "Crea una nuova connessione con i valori che l'interfaccia ha ora",
      "Create a new connection with the values the adapter has now"},
+    {"TT_RIPRISTINA", "Rimette l'interfaccia e il proxy com'erano prima dell'ultima impostazione",
+     "Put the adapter and the proxy back as they were before the last apply"},
 };
 
 // A full table ignores the append: only a programming error can get here.

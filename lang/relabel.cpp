@@ -15,7 +15,8 @@ void frmMain::RedisegnaLingua() {
       {&c_.cmdElimina, "DELCONN"},
       {&c_.cmdRinomina, "RENAME"},
       {&c_.cmdAiuto, "AIUTO"},
-      {&c_.cmdDaInterfaccia, "DAINTERFACCIA"}};
+      {&c_.cmdDaInterfaccia, "DAINTERFACCIA"},
+      {&c_.cmdRipristina, "RIPRISTINA"}};
   for (const auto& [pulsante, chiave] : pulsanti) {
     pulsante->setCaption(messaggio(chiave));
   }
@@ -51,7 +52,8 @@ void frmMain::impostaToolTip() {
       {&c_.cmdInfo, "INFO"},
       {&c_.cmdEsci, "ESCI"},
       {&c_.cmdSetta, "TT_IMPOSTACONN"},
-      {&c_.cmdDaInterfaccia, "TT_DAINTERFACCIA"}};
+      {&c_.cmdDaInterfaccia, "TT_DAINTERFACCIA"},
+      {&c_.cmdRipristina, "TT_RIPRISTINA"}};
   const auto& lingua = profilo_.lingua;
   c_.cmbConnessione.setToolTip(messaggi_.getToolTip("TT_COMBOCONN", lingua));
   c_.txtConnessione.setToolTip(messaggi_.getToolTip("TT_TXTNEWCONN", lingua));

@@ -35,6 +35,26 @@ bool swallowsQuiet(const std::string& argument) {
   return false;
 }
 
+// After "/apply NAME": nothing, or "/confirm" with perhaps its seconds, 1 to an hour in digits;
+// never with /quiet, since the change is kept only from its box.
+bool confirmOf(const std::vector<std::string>& rest, CommandLine& out) {
+  if (rest.size() == 2) {
+    return true;
+  }
+  if (switchName(rest[2]) != "confirm" || rest.size() > 4 || out.quiet) {
+    return false;
+  }
+  out.confirm = kConfirmSeconds;
+  if (rest.size() == 4) {
+    const std::string& seconds = rest[3];
+    const bool digits =
+        !seconds.empty() && seconds.size() <= 4 &&
+        std::all_of(seconds.begin(), seconds.end(), [](char c) { return c >= '0' && c <= '9'; });
+    out.confirm = digits ? std::stoi(seconds) : 0;
+  }
+  return *out.confirm >= 1 && *out.confirm <= kMaxConfirmSeconds;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
@@ -57,8 +77,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     out.kind = CommandLine::Kind::Invalid;
   } else if (rest.size() == 1 && switchName(rest[0]) == "?" && quiet == 0) {
     out.kind = CommandLine::Kind::Usage;
-  } else if (rest.size() == 2 && switchName(rest[0]) == "apply" && quiet < 2 &&
-             !trimBlanks(rest[1]).empty()) {
+  } else if (rest.size() == 1 && switchName(rest[0]) == "undo" && quiet < 2) {
+    out.kind = CommandLine::Kind::Undo;
+  } else if (rest.size() >= 2 && switchName(rest[0]) == "apply" && quiet < 2 &&
+             !trimBlanks(rest[1]).empty() && confirmOf(rest, out)) {
     out.kind = CommandLine::Kind::Apply;
     out.connection = trimBlanks(rest[1]);
   } else {

@@ -26,6 +26,7 @@ void frmMain::collegaEventi() {
   c_.cmdInfo.setClickHandler([this] { cmdInfo_Click(); });
   c_.cmdEsci.setClickHandler([this] { cmdEsci_Click(); });
   c_.cmdDaInterfaccia.setClickHandler([this] { cmdDaInterfaccia_Click(); });
+  c_.cmdRipristina.setClickHandler([this] { cmdRipristina_Click(); });
   c_.cmbConnessione.setClickHandler([this] { cmbConnessione_Click(); });
   c_.cmbDHCP.setClickHandler([this] { cmbDHCP_Click(); });
   c_.cmbUseProxy.setClickHandler([this] { cmbUseProxy_Click(); });
@@ -53,6 +54,7 @@ void frmMain::Form_Load() {
   svuotaComboSiNo();
   popolatutto();
   abilitaPulsanti();
+  abilitaRipristina();
 }
 
 void frmMain::Form_Activate() {
@@ -62,6 +64,7 @@ void frmMain::Form_Activate() {
   }
   const bool prima = !finestraAttivata_;
   finestraAttivata_ = true;
+  abilitaRipristina();  // another Veltrano, or a command line, may have applied meanwhile
   // Once the window has painted and answers: the adapters are read after, never before.
   s_.platform.afterDelay(kDopoAttivazioneMs, [this, prima] {
     if (prima) {

@@ -8,14 +8,12 @@
 #include "apply/apply_flow.h"
 #include "apply/status_line.h"
 #include "lang/messaggi.h"
+#include "shell/command_line.h"
 #include "shell/services.h"
 #include "shell/toolkit.h"
 #include "store/profile_file.h"
 
 namespace veltrano {
-
-// The title of every box and input box of the program.
-inline constexpr const char* kTitolo = "Veltrano";
 
 // How long after an activation the status bar reads the adapter: the delay runs once the
 // window has nothing else to do.
@@ -57,6 +55,7 @@ struct Controls {
   CommandButton& cmdInfo;
   CommandButton& cmdEsci;
   CommandButton& cmdDaInterfaccia;
+  CommandButton& cmdRipristina;
   StatusBar& barStato;
 };
 
@@ -120,11 +119,15 @@ class frmMain {
   void cmdDaInterfaccia_Click();
   ValoriConnessione valoriMostrati(const std::string& nome) const;
 
-  // Applying (apply/setta.cpp) and the adapter name (apply/adapter_setting.cpp).
+  // Applying and putting back (apply/setta.cpp, apply/ripristina.cpp) and the adapter name
+  // (apply/adapter_setting.cpp).
   void cmdSetta_Click();
   void Setta();
   void applicazioneFinita(const std::string& nome, ApplyOutcome esito);
   void aggiornaStato();
+  std::optional<int> conferma();
+  void cmdRipristina_Click();
+  void abilitaRipristina();
   void cmdSettings_Click();
 
   // Language, help and About (lang/relabel.cpp, lang/help_about.cpp).

@@ -94,6 +94,12 @@ struct ListChoice {
   std::string detail;
 };
 
+// The title of every box and input box of the program.
+inline constexpr const char* kTitolo = "Veltrano";
+
+// How a box that counts down ends: Keep, Revert now, or the time running out.
+enum class ConfirmAnswer { Keep, Revert, Timeout };
+
 // Message-box styles and the one answer the program tests.
 enum MessageStyle : int { kYesNo = 4, kCritical = 16, kInformation = 64 };
 constexpr int kAnswerYes = 6;
@@ -110,6 +116,10 @@ class Dialogs {
   virtual std::string inputBoxWithList(const std::string& prompt, const std::string& title,
                                        const std::string& initialText,
                                        const std::vector<ListChoice>& choices) = 0;
+  // A box with Keep and Revert-now buttons whose text (its %1 the seconds left) counts down
+  // from `seconds`; it closes by itself when they are over.
+  virtual ConfirmAnswer countdownBox(const std::string& text, int seconds, const std::string& keep,
+                                     const std::string& revert, const std::string& title) = 0;
 };
 
 // Services of the machine the window needs: where it lives, help, time.
@@ -132,6 +142,8 @@ class Platform {
   virtual void watchNetwork(Handler onChange) = 0;
   // The local time of day, "10:42".
   virtual std::string timeOfDay() = 0;
+  // True in a remote desktop session, where a wrong address cuts the user off.
+  virtual bool remoteSession() = 0;
 };
 
 }  // namespace veltrano

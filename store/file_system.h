@@ -16,6 +16,8 @@ class FileSystem {
   // and then take the old file's place in one step. On false the old file is unchanged and
   // nothing is left behind.
   virtual bool replaceAll(const std::string& path, std::string_view bytes) = 0;
+  // Deletes the file; true when it is gone, or was never there.
+  virtual bool remove(const std::string& path) = 0;
 };
 
 }  // namespace veltrano

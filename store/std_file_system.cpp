@@ -65,4 +65,10 @@ bool StdFileSystem::replaceAll(const std::string& path, std::string_view bytes) 
   return true;
 }
 
+bool StdFileSystem::remove(const std::string& path) {
+  std::error_code error;
+  std::filesystem::remove(std::filesystem::path(path), error);
+  return !error;
+}
+
 }  // namespace veltrano

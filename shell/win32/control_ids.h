@@ -27,6 +27,7 @@ constexpr int cmdAiuto = 1019;
 constexpr int cmdInfo = 1020;
 constexpr int cmdEsci = 1021;
 constexpr int cmdDaInterfaccia = 1022;
+constexpr int cmdRipristina = 1023;
 
 // Frames and labels, in the order of the layout.
 constexpr int frmConnessioni = 1101;

@@ -13,7 +13,7 @@ using K = ControlKind;
 // One row per control, as in the design table, so it reads as a table.
 // clang-format off
 constexpr std::array kControls{
-    ControlLayout{ids::frmConnessioni, K::Frame, 0, L"Connessioni", {120, 120, 4935, 4095}, true},
+    ControlLayout{ids::frmConnessioni, K::Frame, 0, L"Connessioni", {120, 120, 4935, 4695}, true},
     ControlLayout{ids::lblConnection, K::Label, ids::frmConnessioni, L"Connessione:", {120, 270, 1320, 255}, true},
     ControlLayout{ids::cmbConnessione, K::DropDownList, ids::frmConnessioni, L"", {1440, 240, 3375, 315}, true},
     ControlLayout{ids::txtConnessione, K::TextField, ids::frmConnessioni, L"", {1440, 240, 3375, 375}, false},
@@ -33,19 +33,20 @@ constexpr std::array kControls{
     ControlLayout{ids::txtProxy, K::TextField, ids::frmConnessioni, L"Proxy", {1440, 3100, 3375, 375}, true},
     ControlLayout{ids::lblProxyPort, K::Label, ids::frmConnessioni, L"ProxyPort:", {120, 3600, 1320, 255}, true},
     ControlLayout{ids::txtProxyPort, K::TextField, ids::frmConnessioni, L"ProxyPort", {1440, 3520, 3375, 375}, true},
-    ControlLayout{ids::frmComandi, K::Frame, 0, L"Comandi", {5160, 120, 4695, 4095}, true},
+    ControlLayout{ids::frmComandi, K::Frame, 0, L"Comandi", {5160, 120, 4695, 4695}, true},
     ControlLayout{ids::cmdSetta, K::CommandButton, ids::frmComandi, L"Setta Connessione", {120, 360, 2175, 495}, true},
     ControlLayout{ids::cmdNuova, K::CommandButton, ids::frmComandi, L"Nuova Connessione", {120, 960, 2175, 495}, true},
     ControlLayout{ids::cmdAnnullaModifiche, K::CommandButton, ids::frmComandi, L"Annulla modifiche", {120, 1560, 2175, 495}, true},
     ControlLayout{ids::cmdSalva, K::CommandButton, ids::frmComandi, L"Salva", {120, 2160, 2175, 495}, true},
     ControlLayout{ids::cmdRinomina, K::CommandButton, ids::frmComandi, L"Rinomina Connessione", {120, 2760, 2175, 495}, true},
     ControlLayout{ids::cmdElimina, K::CommandButton, ids::frmComandi, L"Elimina Connessione", {120, 3360, 2175, 495}, true},
-    ControlLayout{ids::cmdSettings, K::CommandButton, ids::frmComandi, L"Settings", {2400, 360, 2175, 495}, true},
+    ControlLayout{ids::cmdRipristina, K::CommandButton, ids::frmComandi, L"Restore Previous", {2400, 360, 2175, 495}, true},
     ControlLayout{ids::cmdDaInterfaccia, K::CommandButton, ids::frmComandi, L"New from Adapter", {2400, 960, 2175, 495}, true},
-    ControlLayout{ids::cmdLingua, K::CommandButton, ids::frmComandi, L"English", {2400, 1560, 2175, 495}, true},
-    ControlLayout{ids::cmdAiuto, K::CommandButton, ids::frmComandi, L"Aiuto", {2400, 2160, 2175, 495}, true},
-    ControlLayout{ids::cmdInfo, K::CommandButton, ids::frmComandi, L"Info", {2400, 2760, 2175, 495}, true},
-    ControlLayout{ids::cmdEsci, K::CommandButton, ids::frmComandi, L"Esci", {2400, 3360, 2175, 495}, true},
+    ControlLayout{ids::cmdSettings, K::CommandButton, ids::frmComandi, L"Settings", {2400, 1560, 2175, 495}, true},
+    ControlLayout{ids::cmdLingua, K::CommandButton, ids::frmComandi, L"English", {2400, 2160, 2175, 495}, true},
+    ControlLayout{ids::cmdAiuto, K::CommandButton, ids::frmComandi, L"Aiuto", {2400, 2760, 2175, 495}, true},
+    ControlLayout{ids::cmdInfo, K::CommandButton, ids::frmComandi, L"Info", {2400, 3360, 2175, 495}, true},
+    ControlLayout{ids::cmdEsci, K::CommandButton, ids::frmComandi, L"Esci", {2400, 3960, 2175, 495}, true},
 };
 // clang-format on
 

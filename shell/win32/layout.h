@@ -35,7 +35,7 @@ struct ControlLayout {
 
 constexpr int kTwipsPerInch = 1440;
 constexpr int kClientWidthTwips = 9885;
-constexpr int kClientHeightTwips = 4395;
+constexpr int kClientHeightTwips = 4995;
 
 // Every control in creation order, which is stacking order and tab order: each frame before
 // the controls it holds, each label just before its field, so that assistive technology

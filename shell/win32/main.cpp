@@ -61,6 +61,7 @@ Controls controlsOf(AppWindow& window) {
                   window.commandButton(ids::cmdInfo),
                   window.commandButton(ids::cmdEsci),
                   window.commandButton(ids::cmdDaInterfaccia),
+                  window.commandButton(ids::cmdRipristina),
                   window.statusBar()};
 }
 

@@ -35,7 +35,7 @@ CommandLine commandOfProcess() {
   const std::wstring whole = L"x " + widen(arguments);
   LPWSTR* words = splitFunction == nullptr ? nullptr : splitFunction(whole.c_str(), &count);
   if (words == nullptr) {
-    return CommandLine{CommandLine::Kind::Invalid, {}, false};
+    return CommandLine{CommandLine::Kind::Invalid, {}, false, {}};
   }
   std::vector<std::string> after;
   for (int i = 1; i < count; ++i) {

@@ -9,8 +9,8 @@
 namespace veltrano::win32 {
 
 StatusBarControl::StatusBarControl(HWND parent, HINSTANCE instance, int id)
-    : hwnd_(CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS, 0,
-                            0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+    : hwnd_(CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_TOOLTIPS, 0, 0,
+                            0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             instance, nullptr)) {}
 
 void StatusBarControl::setText(int part, const std::string& text) {

@@ -72,8 +72,8 @@ WriteResult Win32BatchRunner::write(const std::string& path, std::string_view by
   if (running()) {
     return WriteResult::Busy;
   }
-  heldFile_.reset();
   const std::wstring file = widen(path);
+  heldFiles_.erase(file);  // written again: the older hold would keep it from being replaced
   // A file rewritten in place keeps its old permissions: a new one gets only ours.
   if (!DeleteFileW(file.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
     return failure(GetLastError());
@@ -98,22 +98,26 @@ WriteResult Win32BatchRunner::write(const std::string& path, std::string_view by
   if (!holds(reader, bytes)) {
     return WriteResult::Busy;
   }
-  heldFile_ = std::move(held);
+  heldFiles_[file] = std::move(held);
   return WriteResult::Written;
 }
 
-StartResult Win32BatchRunner::start(const std::string& path) {
-  const StartResult result = launch(path);
+StartResult Win32BatchRunner::start(const std::vector<std::string>& paths) {
+  const StartResult result = launch(paths);
   if (result != StartResult::Started || !process_) {
-    heldFile_.reset();
+    heldFiles_.clear();
   }
   return result;
 }
 
-StartResult Win32BatchRunner::launch(const std::string& path) {
+StartResult Win32BatchRunner::launch(const std::vector<std::string>& paths) {
   CmdStart start;
   start.folder = systemFolder();
-  const auto parameters = cmdArguments(narrow(fullPath(widen(path))), codePage_);
+  std::vector<std::string> full;
+  for (const std::string& path : paths) {
+    full.push_back(narrow(fullPath(widen(path))));
+  }
+  const auto parameters = cmdArguments(full, codePage_);
   const ShellExecuteExFunction shellExecuteEx = shellExecuteEx_.get();
   if (start.folder.empty() || !parameters || shellExecuteEx == nullptr) {
     return StartResult::Failed;
@@ -136,7 +140,7 @@ bool Win32BatchRunner::running() {
     return true;
   }
   process_.reset();
-  heldFile_.reset();
+  heldFiles_.clear();
   return false;
 }
 

@@ -5,7 +5,9 @@
 
 #include <shellapi.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "apply/batch_runner.h"
 #include "shell/win32/handles.h"
@@ -41,19 +43,19 @@ class Win32BatchRunner final : public BatchRunner {
   Win32BatchRunner& operator=(const Win32BatchRunner&) = delete;
 
   WriteResult write(const std::string& path, std::string_view bytes) override;
-  StartResult start(const std::string& path) override;
+  StartResult start(const std::vector<std::string>& paths) override;
   bool running() override;
 
  private:
   using ShellExecuteExFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOW* info);
 
-  StartResult launch(const std::string& path);
+  StartResult launch(const std::vector<std::string>& paths);
 
   HWND owner_;
   UINT codePage_;
   SystemFunction<ShellExecuteExFunction> shellExecuteEx_{L"shell32.dll", "ShellExecuteExW"};
-  // Open for reading, shared for reading only, while the batch may still read it.
-  KernelHandle heldFile_;
+  // Open for reading, shared for reading only, while the batch may still read them; by path.
+  std::map<std::wstring, KernelHandle> heldFiles_;
   KernelHandle process_;
 };
 

@@ -1,5 +1,6 @@
 #include "shell/win32/win32_dialogs.h"
 
+#include "shell/win32/countdown_box.h"
 #include "shell/win32/input_box.h"
 #include "shell/win32/utf16.h"
 
@@ -27,6 +28,13 @@ std::string Win32Dialogs::inputBoxWithList(const std::string& prompt, const std:
   const std::wstring typed = runInputBoxWithList(
       instance_, owner_, {widen(prompt), widen(title), widen(initialText)}, entries);
   return narrow(typed);
+}
+
+ConfirmAnswer Win32Dialogs::countdownBox(const std::string& text, int seconds,
+                                         const std::string& keep, const std::string& revert,
+                                         const std::string& title) {
+  return runCountdownBox(instance_, owner_, {widen(text), widen(keep), widen(revert), widen(title)},
+                         seconds);
 }
 
 }  // namespace veltrano::win32

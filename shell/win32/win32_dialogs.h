@@ -18,6 +18,8 @@ class Win32Dialogs final : public Dialogs {
   std::string inputBoxWithList(const std::string& prompt, const std::string& title,
                                const std::string& initialText,
                                const std::vector<ListChoice>& choices) override;
+  ConfirmAnswer countdownBox(const std::string& text, int seconds, const std::string& keep,
+                             const std::string& revert, const std::string& title) override;
 
  private:
   HINSTANCE instance_;

@@ -99,4 +99,9 @@ bool Win32FileSystem::replaceAll(const std::string& path, std::string_view bytes
   return false;
 }
 
+bool Win32FileSystem::remove(const std::string& path) {
+  const std::wstring file = widen(path);
+  return DeleteFileW(file.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace veltrano::win32

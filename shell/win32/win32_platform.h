@@ -24,6 +24,7 @@ class Win32Platform final : public Platform {
   void internetSettingsChanged() override;
   void watchNetwork(Handler onChange) override;
   std::string timeOfDay() override;
+  bool remoteSession() override { return GetSystemMetrics(SM_REMOTESESSION) != 0; }
 
  private:
   using HtmlHelpFunction = HWND(WINAPI*)(HWND caller, LPCWSTR file, UINT command, DWORD_PTR data);

@@ -32,4 +32,35 @@ void Win32Registry::setValue(RootKey root, const std::string& keyPath, const std
   RegFlushKey(key.get());
 }
 
+bool Win32Registry::getValue(RootKey root, const std::string& keyPath, const std::string& valueName,
+                             std::optional<RegistryValue>& value) {
+  value.reset();
+  DWORD type = 0, size = 0;
+  const LSTATUS probe = RegGetValueA(rootHandle(root), keyPath.c_str(), valueName.c_str(),
+                                     RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size);
+  if (probe == ERROR_FILE_NOT_FOUND) {
+    return true;  // no such value, or no such key: nothing to keep
+  }
+  std::vector<std::uint8_t> data(size);
+  if (probe != ERROR_SUCCESS ||
+      RegGetValueA(rootHandle(root), keyPath.c_str(), valueName.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                   &type, data.data(), &size) != ERROR_SUCCESS) {
+    return false;
+  }
+  data.resize(size);
+  value = RegistryValue{type, std::move(data)};
+  return true;
+}
+
+void Win32Registry::deleteValue(RootKey root, const std::string& keyPath,
+                                const std::string& valueName) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(rootHandle(root), keyPath.c_str(), 0, KEY_SET_VALUE, &opened) ==
+      ERROR_SUCCESS) {
+    const RegistryKey key(opened);
+    RegDeleteValueA(key.get(), valueName.c_str());
+    RegFlushKey(key.get());
+  }
+}
+
 }  // namespace veltrano::win32

@@ -11,6 +11,9 @@ class Win32Registry final : public Registry {
   // (REG_SZ in the ANSI code page with its NUL), so the ANSI entry points store it as given.
   void setValue(RootKey root, const std::string& keyPath, const std::string& valueName,
                 std::uint32_t type, const std::vector<std::uint8_t>& data) override;
+  bool getValue(RootKey root, const std::string& keyPath, const std::string& valueName,
+                std::optional<RegistryValue>& value) override;
+  void deleteValue(RootKey root, const std::string& keyPath, const std::string& valueName) override;
 };
 
 }  // namespace veltrano::win32

@@ -234,6 +234,43 @@ void holding(const fs::path& exe) {
   check(writable(), "the batch is still held after the program ended");
 }
 
+// Each apply records what the adapter and the proxy had: /undo asks netsh for exactly that and
+// puts the proxy values back as they were, deleting the one that was absent. A change with
+// /confirm that nobody keeps is put back by the elevated batch by itself once its time is over.
+void undoing(const fs::path& exe) {
+  const Machine m = machine();
+  const std::string kept("kept.test:1", 12);  // with its NUL
+  RegSetKeyValueA(HKEY_CURRENT_USER, kProxyKey, "ProxyEnable", REG_DWORD, "\2\0\0\0", 4);
+  RegSetKeyValueA(HKEY_CURRENT_USER, kProxyKey, "ProxyServer", REG_SZ, kept.data(), 12);
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, kProxyKey, "ProxyOverride");
+  std::string restore = "interface|ip|set|address|" + m.adapter + "|static|" + m.here.ip + "|" +
+                        m.here.mask +
+                        (m.here.gateway.empty() ? "|none" : "|" + m.here.gateway + "|1") + "\r\n";
+  for (std::size_t at = 0, index = 1; at < m.here.dns.size(); ++index) {
+    const std::size_t end = std::min(m.here.dns.find(", ", at), m.here.dns.size());
+    const std::string server = m.here.dns.substr(at, end - at);
+    restore += index == 1 ? "interface|ip|set|dns|" + m.adapter + "|static|" + server + "\r\n"
+                          : "interface|ip|add|dns|" + m.adapter + "|" + server +
+                                "|index=" + std::to_string(index) + "\r\n";
+    at = end + 2;
+  }
+  Session apply(exe, profile({m.here, kUfficio}, m.adapter), L"/apply Ufficio /quiet");
+  same("exit code of an apply Wine cannot make", "1", std::to_string(apply.waitForExit(true)));
+  const std::string applied = bytesOf(kNetshRecord);
+  Session undo(apply.folder / "veltrano.exe", std::nullopt, L"/undo /quiet");
+  same("exit code of the undo", "0", std::to_string(undo.waitForExit(true)));
+  same("what netsh received for the undo", restore, bytesOf(kNetshRecord));
+  expectSetting("ProxyEnable", std::string("\2\0\0\0", 4));
+  expectSetting("ProxyServer", kept);
+  expectSetting("ProxyOverride", std::string(1024, '\0'));  // none, as before
+  Session confirm(apply.folder / "veltrano.exe", std::nullopt, L"/apply Ufficio /confirm 5");
+  Sleep(9000);  // 5 s for nobody to keep it, then the elevated batch puts it back
+  confirm.ask(0, componi(msg("REVERTED"), {"Ufficio"}), IDOK);
+  same("exit code of a change nobody kept", "1", std::to_string(confirm.waitForExit(true)));
+  same("what netsh received", applied + restore, bytesOf(kNetshRecord));
+  expectSetting("ProxyEnable", std::string("\2\0\0\0", 4));  // as before, not as Ufficio set it
+}
+
 // Runs veltrano.exe where the release archive put it, given or in the one folder the archive
 // unpacks into, on the starter velt2.ini and help beside it.
 void release(const fs::path& program) {
@@ -253,6 +290,7 @@ const std::pair<const char*, void (*)(const fs::path& program)> kFlows[] = {
     {"command_line_bare_path_accented_name_usage_and_boxes_in_the_files_language", commandLine},
     {"batch_held_until_cmd_ends_after_the_window_closes_and_never_run_from_a_percent_folder",
      holding},
+    {"undo_puts_back_what_the_apply_changed_and_an_unkept_change_is_reverted", undoing},
     {"unzipped_release_starts_in_italian_and_opens_the_italian_help", release},
 };
 

@@ -22,19 +22,35 @@ void FakeRegistry::setValue(RootKey, const std::string& keyPath, const std::stri
   EXPECT_EQ(keyPath, kInternetSettings);
   writes +=
       valueName + " " + std::to_string(type) + " " + std::string(data.begin(), data.end()) + ";";
-  values[valueName] = std::string(data.begin(), data.end());
+  values[valueName] = {type, data};
+}
+
+bool FakeRegistry::getValue(RootKey, const std::string&, const std::string& valueName,
+                            std::optional<RegistryValue>& value) {
+  const auto found = values.find(valueName);
+  value = found == values.end() ? std::nullopt : std::optional(found->second);
+  return true;
+}
+
+void FakeRegistry::deleteValue(RootKey, const std::string&, const std::string& valueName) {
+  writes += valueName + " -;";
+  values.erase(valueName);
 }
 
 std::optional<ProxyState> FakeProxySettings::read() {
   if (shown) {
     return *shown;
   }
-  const auto text = [this](const std::string& name) {
-    const std::string bytes = registry.values[name];
-    return bytes.substr(0, bytes.find('\0'));
+  const auto bytes = [this](const std::string& name) {
+    const auto& data = registry.values[name].data;
+    return std::string(data.begin(), data.end());
   };
-  return ProxyState{registry.values["ProxyEnable"] == std::string("\1\0\0\0", 4),
-                    text("ProxyServer"), text("ProxyOverride")};
+  const auto text = [&](const std::string& name) {
+    const std::string all = bytes(name);
+    return all.substr(0, all.find('\0'));
+  };
+  return ProxyState{bytes("ProxyEnable") == std::string("\1\0\0\0", 4), text("ProxyServer"),
+                    text("ProxyOverride")};
 }
 
 WriteResult FakeBatchRunner::write(const std::string& path, std::string_view bytes) {
@@ -45,8 +61,12 @@ WriteResult FakeBatchRunner::write(const std::string& path, std::string_view byt
   return runs ? WriteResult::Busy : writeResult;
 }
 
-StartResult FakeBatchRunner::start(const std::string& path) {
-  started.push_back(path);
+StartResult FakeBatchRunner::start(const std::vector<std::string>& paths) {
+  std::string joined;
+  for (const std::string& path : paths) {
+    joined += (joined.empty() ? "" : "&") + path;
+  }
+  started.push_back(joined);
   runs = startResult == StartResult::Started;
   return startResult;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "lang/messaggi.h"
+
 namespace veltrano::fake {
 
 namespace {
@@ -94,6 +96,14 @@ std::string FakeDialogs::inputBox(const std::string& prompt, const std::string& 
                                   const std::string& initialText) {
   boxes.push_back({prompt, -1, title, initialText});
   return next(typed, prompt);
+}
+
+ConfirmAnswer FakeDialogs::countdownBox(const std::string& text, int seconds,
+                                        const std::string& keep, const std::string& revert,
+                                        const std::string& title) {
+  const std::string shown = componi(text, {std::to_string(seconds)});
+  boxes.push_back({shown + " [" + keep + "|" + revert + "]", -2, title, {}});
+  return next(confirms, shown);
 }
 
 void FakePlatform::afterDelay(int milliseconds, Handler handler) {

@@ -85,6 +85,9 @@ struct FakeDialogs : Dialogs {
   std::deque<bool> answers;       // to the next questions: true is Yes
   std::deque<std::string> typed;  // into the next input boxes: empty is Cancel
   std::vector<Box> boxes;
+  ConfirmAnswer countdownBox(const std::string& text, int seconds, const std::string& keep,
+                             const std::string& revert, const std::string& title) override;
+  std::deque<ConfirmAnswer> confirms;  // to the next boxes that count down
   std::vector<ListChoice> choices;     // those of the last input box with a list
   std::vector<std::string> forbidden;  // the catalogue's texts for a key it does not hold
 };
@@ -98,6 +101,8 @@ struct FakePlatform : Platform {
   void internetSettingsChanged() override { ++settingsNotices; }
   void watchNetwork(Handler onChange) override { networkChanged = std::move(onChange); }
   std::string timeOfDay() override { return "10:42"; }
+  bool remoteSession() override { return remote; }
+  bool remote = false;
   Handler networkChanged;
   // Time goes by: the delays due by then run, earliest first.
   void wait(int milliseconds);

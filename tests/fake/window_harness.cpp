@@ -42,7 +42,8 @@ Harness::Harness() {
                     txtIP,    txtMask,        txtGateway,     txtDNS,           cmbUseProxy,
                     txtProxy, txtProxyPort,   cmdSetta,       cmdNuova,         cmdAnnullaModifiche,
                     cmdSalva, cmdRinomina,    cmdElimina,     cmdSettings,      cmdLingua,
-                    cmdAiuto, cmdInfo,        cmdEsci,        cmdDaInterfaccia, barStato};
+                    cmdAiuto, cmdInfo,        cmdEsci,        cmdDaInterfaccia, cmdRipristina,
+                    barStato};
   Services services{dialogs,     platform, files,         registry,     proxy,
                     batchRunner, adapters, windows1252(), codePage850()};
   form = std::make_unique<frmMain>(controls, services);
@@ -77,9 +78,11 @@ std::string yesNo(const FakeControl& list) {
 
 bool readsAs(const std::string& text, const std::string& lingua) {
   std::string lowered, word;
+  bool command = false;  // a switch such as /undo is a word of no language
   for (const char c : text) {
-    lowered +=
-        std::isalpha(static_cast<unsigned char>(c)) ? static_cast<char>(std::tolower(c)) : ' ';
+    const bool letter = std::isalpha(static_cast<unsigned char>(c)) != 0;
+    command = c == '/' || (command && letter);
+    lowered += letter && !command ? static_cast<char>(std::tolower(c)) : ' ';
   }
   std::istringstream words(lowered);
   const std::string others = lingua == "IT" ? kOnlyEnglish : kOnlyItalian;
@@ -114,15 +117,18 @@ void Harness::batchEnds(std::optional<std::vector<NetworkAdapter>> after, int mi
 }
 
 std::vector<FakeControl*> Harness::all() {
-  return {&frmConnessioni,  &frmComandi,  &lblConnection,  &lblDHCP,
-          &lblIP,           &lblMask,     &lblGateway,     &lblDNS,
-          &lblUseProxy,     &lblProxy,    &lblProxyPort,   &cmbConnessione,
-          &cmbDHCP,         &cmbUseProxy, &txtConnessione, &txtIP,
-          &txtMask,         &txtGateway,  &txtDNS,         &txtProxy,
-          &txtProxyPort,    &cmdSetta,    &cmdNuova,       &cmdAnnullaModifiche,
-          &cmdSalva,        &cmdRinomina, &cmdElimina,     &cmdSettings,
-          &cmdLingua,       &cmdAiuto,    &cmdInfo,        &cmdEsci,
-          &cmdDaInterfaccia};
+  return {&frmConnessioni, &frmComandi,   &lblConnection,
+          &lblDHCP,        &lblIP,        &lblMask,
+          &lblGateway,     &lblDNS,       &lblUseProxy,
+          &lblProxy,       &lblProxyPort, &cmbConnessione,
+          &cmbDHCP,        &cmbUseProxy,  &txtConnessione,
+          &txtIP,          &txtMask,      &txtGateway,
+          &txtDNS,         &txtProxy,     &txtProxyPort,
+          &cmdSetta,       &cmdNuova,     &cmdAnnullaModifiche,
+          &cmdSalva,       &cmdRinomina,  &cmdElimina,
+          &cmdSettings,    &cmdLingua,    &cmdAiuto,
+          &cmdInfo,        &cmdEsci,      &cmdDaInterfaccia,
+          &cmdRipristina};
 }
 
 std::string Harness::screen() {

@@ -78,7 +78,7 @@ class Harness {
   // initials of the enabled buttons among Set, New, Undo, saVe, Rename, Delete, Language.
   std::string screen();
   // Every control, as declared below: two frames, nine labels, three lists, seven text fields
-  // and twelve buttons.
+  // and thirteen buttons.
   std::vector<FakeControl*> all();
 
   FakeControl* focus = nullptr;
@@ -88,7 +88,7 @@ class Harness {
   FakeControl cmbConnessione{true}, cmbDHCP{true}, cmbUseProxy{true};
   FakeControl txtConnessione, txtIP, txtMask, txtGateway, txtDNS, txtProxy, txtProxyPort;
   FakeControl cmdSetta, cmdNuova, cmdAnnullaModifiche, cmdSalva, cmdRinomina, cmdElimina,
-      cmdSettings, cmdLingua, cmdAiuto, cmdInfo, cmdEsci, cmdDaInterfaccia, barStato;
+      cmdSettings, cmdLingua, cmdAiuto, cmdInfo, cmdEsci, cmdDaInterfaccia, cmdRipristina, barStato;
   FakeDialogs dialogs;
   FakePlatform platform;
   FakeFileSystem files;

@@ -54,10 +54,10 @@ TEST(ApplyPieces, AProxyServerIsAnAsciiHostNameOrAnAddressAndAPortANumberUpTo655
 }
 
 TEST(ApplyPieces, CmdRunsTheBatchInItsCodePageAndNeverFromAPathItWouldExpand) {
-  EXPECT_EQ(cmdArguments("C:\\V & (1)\\lastconnection.bat", 850),
-            "/d /v:off /c chcp 850>nul&&\"C:\\V & (1)\\lastconnection.bat\"");
-  for (const char* path : {"C:\\V%OS%x\\lastconnection.bat", "C:\\a\"b\\x.bat", "C:\\a\nb", ""}) {
-    EXPECT_EQ(cmdArguments(path, 850), std::nullopt) << path;
+  EXPECT_EQ(cmdArguments({"C:\\V & (1)\\a.bat", "C:\\V & (1)\\b.bat"}, 850),
+            "/d /v:off /c chcp 850>nul&&\"C:\\V & (1)\\a.bat\"&\"C:\\V & (1)\\b.bat\"");
+  for (const char* path : {"C:\\V%OS%x\\a.bat", "C:\\a\"b\\x.bat", "C:\\a\nb", ""}) {
+    EXPECT_EQ(cmdArguments({"C:\\a.bat", path}, 850), std::nullopt) << path;
   }
 }
 

@@ -81,9 +81,20 @@ TEST(Verdict, TheAdapterHoldsExactlyWhatWasAskedAndNothingElse) {
   for (const auto& [request, change, expected] : rows) {
     NetworkAdapter seen{"LAN", false, false, {{"10.0.0.5", 24}}, {"10.0.0.1"}, {"10.0.0.2"}, {}};
     change(seen);
-    EXPECT_EQ(said(verifyAdapter(*request, std::vector{seen})), expected) << expected;
+    EXPECT_EQ(said(verifyAdapter(attesoDi(*request), std::vector{seen})), expected) << expected;
   }
-  EXPECT_EQ(said(verifyAdapter(fixed, std::nullopt)), "VERIFYUNCHECKED");
+  EXPECT_EQ(said(verifyAdapter(attesoDi(fixed), std::nullopt)), "VERIFYUNCHECKED");
+  // What an undo puts back: several addresses in any order, DNS servers typed beside DHCP.
+  const NetworkAdapter two{"LAN",        false,        false, {{"10.0.0.6", 24}, {"10.0.0.5", 24}},
+                           {"10.0.0.1"}, {"10.0.0.2"}, {}};
+  Atteso both{"LAN", false, true, {"10.0.0.5/24", "10.0.0.6/24"}, {"10.0.0.1"}, {"10.0.0.2"}, {}};
+  EXPECT_EQ(said(verifyAdapter(both, std::vector{two})), "");
+  both.dhcp = true, both.dnsDaDhcp = false;
+  EXPECT_EQ(said(verifyAdapter(both, std::vector{two})),
+            "VERIFYNODHCP");  // the typed DNS servers are there
+  both.dns = {"10.0.0.3"};
+  EXPECT_EQ(said(verifyAdapter(both, std::vector{two})),
+            "VERIFYNODHCP; VERIFYDIFFERS DNS [10.0.0.3] [10.0.0.2]");
 }
 
 TEST(Verdict, TheProxyIsReadBackAndTheLastLineSaysWhatBecameOfIt) {
@@ -107,8 +118,9 @@ TEST(Verdict, TheProxyIsReadBackAndTheLastLineSaysWhatBecameOfIt) {
           {&off, asked, asked, "VERIFYPROXYON [px:80 (<local>)]; PROXYUNCHANGED"},
       };
   for (const auto& [request, before, after, expected] : rows) {
-    const std::string last = said({proxyOutcome(*request, before, after)});
-    EXPECT_EQ(said(verifyProxy(*request, after)) + "; " + last, expected) << expected;
+    const ProxyState wanted = attesoDi(*request).proxy;
+    const std::string last = said({proxyOutcome(wanted, before, after)});
+    EXPECT_EQ(said(verifyProxy(wanted, after)) + "; " + last, expected) << expected;
   }
 }
 

@@ -82,7 +82,7 @@ void expectLabelledIn(Harness& x, const std::string& lingua) {
     texts.insert(i < 11 ? caption.substr(0, caption.size() - 2) : all[i]->toolTip);
     texts.insert(i < 21 || all[i] == &x.cmdInfo ? "" : caption);
   }
-  EXPECT_EQ(texts.size(), 1u + 9u + 22u + 11u) << lingua;
+  EXPECT_EQ(texts.size(), 1u + 9u + 23u + 12u) << lingua;
   for (const std::string& text : texts) {
     EXPECT_TRUE(readsAs(text, lingua) && text != x.text("NOERR", lingua) &&
                 text != x.catalogo.getToolTip("NOTT", lingua))

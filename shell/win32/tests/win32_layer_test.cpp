@@ -57,7 +57,7 @@ TEST(MainWindow, EventRulesHoldFieldsFollowTheirLabelsNothingOverlapsTabMovesThe
   window.setWindowEvents([&] { log += "activate|"; }, [&] { log += "unload|"; });
   window.show(SW_SHOWNORMAL);
   const HWND list = GetDlgItem(hwnd, ids::cmbConnessione);
-  // The test prefix is at 144 DPI: the designed 9885 x 4395 twips are 989 x 440 pixels, and
+  // The test prefix is at 144 DPI: the designed 9885 x 4995 twips are 989 x 500 pixels, and
   // the status bar lies below them, along the bottom.
   RECT client{}, bar{};
   GetClientRect(hwnd, &client);
@@ -65,7 +65,7 @@ TEST(MainWindow, EventRulesHoldFieldsFollowTheirLabelsNothingOverlapsTabMovesThe
   MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&bar), 2);
   EXPECT_EQ(std::to_string(GetDpiForWindow(hwnd)) + " " + std::to_string(client.right) + "x" +
                 std::to_string(bar.top) + " " + std::to_string(client.bottom - bar.bottom),
-            "144 989x440 0");
+            "144 989x500 0");
   // No two controls share a pixel, and each lies inside its frame (frames hold, not overlap).
   for (const ControlLayout& one : controlTable()) {
     RECT a{}, b{}, both{};
@@ -235,7 +235,7 @@ TEST(Win32Disk, Velt2IniStaysWholeThroughFaultsAndKillsAndTheBatchIsHeldAndRunsT
   Win32BatchRunner moved(nullptr, 850);
   const std::string movedBatch = narrow((unexpanded / "lastconnection.bat").wstring());
   ASSERT_EQ(moved.write(movedBatch, "rem\r\n"), WriteResult::Written);
-  EXPECT_EQ(moved.start(movedBatch), StartResult::Failed);
+  EXPECT_EQ(moved.start({movedBatch}), StartResult::Failed);
   const auto batch = kFolder / "lastconnection.bat";
   std::ofstream(kFolder / "netsh.exe") << "not a program";
   std::ofstream(kFolder / "netsh.bat") << "@exit 1";
@@ -248,14 +248,21 @@ TEST(Win32Disk, Velt2IniStaysWholeThroughFaultsAndKillsAndTheBatchIsHeldAndRunsT
   EXPECT_EQ(daclOf(batch), ours);
   EXPECT_EQ(Win32BatchRunner(nullptr, 850).write(narrow(batch.wstring()), "rem\r\n"),
             WriteResult::Busy);
-  ASSERT_EQ(runner.start(narrow(batch.wstring())), StartResult::Started);
+  const auto second = kFolder / "second.bat";  // runs after the first, however it ended
+  ASSERT_EQ(runner.write(narrow(second.wstring()), "echo x>\"%~dp0second ran\""),
+            WriteResult::Written);
+  ASSERT_EQ(runner.start({narrow(batch.wstring()), narrow(second.wstring())}),
+            StartResult::Started);
   EXPECT_EQ(runner.write(narrow(batch.wstring()), "rem\r\n"), WriteResult::Busy);
-  EXPECT_FALSE(std::ofstream(batch, std::ios::app)) << "another writer got in while it ran";
+  EXPECT_FALSE(std::ofstream(batch, std::ios::app) || std::ofstream(second, std::ios::app))
+      << "another writer got in while they ran";
   std::ofstream(kFolder / "go");
   for (int waited = 0; runner.running() && waited < 300; ++waited) {
     Sleep(100);
   }
-  EXPECT_TRUE(DeleteFileW(batch.c_str())) << "still held after the batch ended";
+  EXPECT_TRUE(DeleteFileW(batch.c_str()) && DeleteFileW(second.c_str()))
+      << "still held after the batch ended";
+  EXPECT_TRUE(std::filesystem::exists(kFolder / "second ran"));
   EXPECT_TRUE(std::filesystem::exists(kFolder / "ran0")) << "the system's netsh did not run";
   EXPECT_FALSE(std::filesystem::exists(expanded / "planted ran")) << "cmd ran another batch";
 }
