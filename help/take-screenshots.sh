@@ -9,7 +9,7 @@ set -euo pipefail
 
 help_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 program=${1:-$help_dir/../build/mingw/bin/veltrano.exe}
-desktop=700x380
+desktop=700x420
 # The machine's own interface (under Wine, the Linux one), so that the status bar shows it live.
 adapter=$(ip -o -4 route show default 2>/dev/null | awk '{print $5; exit}')
 

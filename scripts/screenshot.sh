@@ -5,7 +5,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-desktop_size=700x380
+desktop_size=700x420
 # Wine's code pages follow LC_ALL (see scripts/e2e.sh); only Wine's side gets it.
 italian=(env LC_ALL=it_IT.UTF-8)
 
