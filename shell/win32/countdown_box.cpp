@@ -60,8 +60,9 @@ ConfirmAnswer runCountdownBox(HINSTANCE instance, HWND owner, const CountdownTex
   DialogTemplate dialog(DS_MODALFRAME | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU,
                         {0, 0, 220, 62}, L"MS Shell Dlg", 8);
   dialog.addItem(DialogItemClass::Static, kTextId, SS_LEFT | SS_NOPREFIX, {7, 7, 206, 24});
-  dialog.addItem(DialogItemClass::Button, IDYES, BS_DEFPUSHBUTTON | WS_TABSTOP, {57, 39, 74, 16});
-  dialog.addItem(DialogItemClass::Button, IDNO, BS_PUSHBUTTON | WS_TABSTOP, {139, 39, 74, 16});
+  // Revert now is the default: Enter pressed without reading must not keep a change.
+  dialog.addItem(DialogItemClass::Button, IDYES, BS_PUSHBUTTON | WS_TABSTOP, {57, 39, 74, 16});
+  dialog.addItem(DialogItemClass::Button, IDNO, BS_DEFPUSHBUTTON | WS_TABSTOP, {139, 39, 74, 16});
   CountdownState state{&texts, seconds};
   const INT_PTR answer = DialogBoxIndirectParamW(instance, dialog.get(), owner, countdownProc,
                                                  reinterpret_cast<LPARAM>(&state));
