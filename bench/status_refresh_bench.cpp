@@ -60,14 +60,14 @@ int main(int argc, char** argv) {
   for (int i = 0; i < samples; ++i) {
     list.push_back(bench::microsecondsOf([&] { adapters.list(); }));
     wininet.push_back(bench::microsecondsOf([&] { proxy.read(); }));
-    refresh.push_back(bench::microsecondsOf(
-        [&] { status.aggiornaInterfaccia(adapter, profile.connessioni); }));
+    refresh.push_back(
+        bench::microsecondsOf([&] { status.aggiornaInterfaccia(adapter, profile.connessioni); }));
   }
   bench::Table table({"median of " + std::to_string(samples), "microseconds"});
   table.addRow({"GetAdaptersAddresses and the DNS sources", bench::fixed(bench::median(list), 0)});
   table.addRow({"the proxy through WinINet", bench::fixed(bench::median(wininet), 0)});
-  table.addRow({"refresh of the adapter's part, 1000 connections",
-                bench::fixed(bench::median(refresh), 0)});
+  table.addRow(
+      {"refresh of the adapter's part, 1000 connections", bench::fixed(bench::median(refresh), 0)});
   table.print();
   std::printf("adapter %s: %s\n", adapter.c_str(), bar.shown.c_str());
   return 0;

@@ -18,7 +18,6 @@ folder=$dir/unpacked/$top
 [[ $(od -An -c "$folder/velt2.ini" | tr -s ' \n' ' ') == ' \r \n \r \n I T \r \n 0 \r \n ' ]] ||
   fail "velt2.ini is not the starter profile (empty, empty, IT, 0, CR LF)"
 grep -q '^MIT License' "$folder/LICENSE" || fail "LICENSE is not the MIT licence"
-[[ $(head -c 2 "$folder/veltrano.exe") == MZ ]] || fail "veltrano.exe is not a Windows program"
 readme=$folder/README.txt lines=$(wc -l <"$folder/README.txt")
 [[ $(head -c 3 "$readme" | od -An -tx1 | tr -d ' \n') == efbbbf && $(grep -c $'\r$' "$readme") == "$lines" ]] ||
   fail "README.txt is not UTF-8 with a byte order mark and CR LF line ends"

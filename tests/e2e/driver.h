@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -125,10 +126,10 @@ inline void expectSetting(const char* name, const std::string& expected) {
 inline const fs::path kNetshRecord = fs::temp_directory_path() / "netsh-calls.txt";
 inline const fs::path kNetshHold = fs::temp_directory_path() / "netsh-hold";
 
-inline std::string dotted(const IN_ADDR& address) {
-  const auto& b = address.S_un.S_un_b;
-  return std::to_string(b.s_b1) + "." + std::to_string(b.s_b2) + "." + std::to_string(b.s_b3) +
-         "." + std::to_string(b.s_b4);
+inline std::string dotted(ULONG bits) {  // in network order, as IN_ADDR holds them
+  const auto* b = reinterpret_cast<const BYTE*>(&bits);
+  return std::to_string(b[0]) + "." + std::to_string(b[1]) + "." + std::to_string(b[2]) + "." +
+         std::to_string(b[3]);
 }
 
 // This machine through the IP Helper tables, not through the program's GetAdaptersAddresses:
@@ -137,7 +138,7 @@ inline std::string dotted(const IN_ADDR& address) {
 // Wine, whose netsh changes nothing; and the names of all, as a refusal lists them.
 struct Machine {
   std::string adapter, names;
-  Row here;
+  Row here{"Qui è", "NO", "", "", "", "", "NO", "NO PROXY", "NO PROXY"};
   int prefix = 0;
 };
 inline Machine machine() {
@@ -149,44 +150,30 @@ inline Machine machine() {
             GetUnicastIpAddressTable(AF_INET, &addresses) == 0 &&
             GetIpForwardTable2(AF_INET, &routes) == NO_ERROR,
         "the IP Helper tables cannot be read");
-  NET_LUID luid{};
-  for (ULONG i = 0; i < interfaces->NumEntries; ++i) {
-    const MIB_IF_ROW2& row = interfaces->Table[i];
+  ULONG64 luid = 0;
+  for (const MIB_IF_ROW2& row : std::span(interfaces->Table, interfaces->NumEntries)) {
     if (row.Type == IF_TYPE_SOFTWARE_LOOPBACK || row.Type == IF_TYPE_TUNNEL)
       continue;
     m.names += (m.names.empty() ? "\"" : ", \"") + narrow(row.Alias) + "\"";
-    for (ULONG a = 0; m.adapter.empty() && a < addresses->NumEntries; ++a) {
-      const MIB_UNICASTIPADDRESS_ROW& address = addresses->Table[a];
-      if (address.InterfaceLuid.Value != row.InterfaceLuid.Value)
-        continue;
-      const ULONG mask =
-          address.OnLinkPrefixLength == 0 ? 0 : ~0ul << (32 - address.OnLinkPrefixLength);
-      m.adapter = narrow(row.Alias), luid = row.InterfaceLuid,
-      m.prefix = address.OnLinkPrefixLength;
-      m.here = {"Qui è",
-                "NO",
-                dotted(address.Address.Ipv4.sin_addr),
-                std::to_string(mask >> 24 & 255) + "." + std::to_string(mask >> 16 & 255) + "." +
-                    std::to_string(mask >> 8 & 255) + "." + std::to_string(mask & 255),
-                "",
-                "",
-                "NO",
-                "NO PROXY",
-                "NO PROXY"};
+    for (const auto& address : std::span(addresses->Table, addresses->NumEntries)) {
+      if (m.adapter.empty() && address.InterfaceLuid.Value == row.InterfaceLuid.Value) {
+        m.adapter = narrow(row.Alias), luid = row.InterfaceLuid.Value;
+        m.prefix = address.OnLinkPrefixLength,
+        m.here.ip = dotted(address.Address.Ipv4.sin_addr.S_un.S_addr);
+        m.here.mask = dotted(_byteswap_ulong(m.prefix == 0 ? 0 : ~0ul << (32 - m.prefix)));
+      }
     }
   }
-  for (ULONG i = 0; i < routes->NumEntries; ++i) {
-    const MIB_IPFORWARD_ROW2& route = routes->Table[i];
-    if (route.InterfaceLuid.Value == luid.Value && route.DestinationPrefix.PrefixLength == 0) {
-      m.here.gateway = dotted(route.NextHop.Ipv4.sin_addr);
+  for (const MIB_IPFORWARD_ROW2& route : std::span(routes->Table, routes->NumEntries)) {
+    if (route.InterfaceLuid.Value == luid && route.DestinationPrefix.PrefixLength == 0) {
+      m.here.gateway = dotted(route.NextHop.Ipv4.sin_addr.S_un.S_addr);
     }
   }
   FreeMibTable(interfaces), FreeMibTable(addresses), FreeMibTable(routes);
   alignas(8) char buffer[16384];
   ULONG size = sizeof buffer;
   check(GetNetworkParams(reinterpret_cast<FIXED_INFO*>(buffer), &size) == NO_ERROR, "no DNS");
-  for (IP_ADDR_STRING* dns = &reinterpret_cast<FIXED_INFO*>(buffer)->DnsServerList; dns;
-       dns = dns->Next) {
+  for (auto* dns = &reinterpret_cast<FIXED_INFO*>(buffer)->DnsServerList; dns; dns = dns->Next) {
     m.here.dns += (m.here.dns.empty() ? "" : ", ") + std::string(dns->IpAddress.String);
   }
   check(!m.adapter.empty(), "this machine shows no network adapter with an IPv4 address");

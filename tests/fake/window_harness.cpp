@@ -117,18 +117,13 @@ void Harness::batchEnds(std::optional<std::vector<NetworkAdapter>> after, int mi
 }
 
 std::vector<FakeControl*> Harness::all() {
-  return {&frmConnessioni, &frmComandi,   &lblConnection,
-          &lblDHCP,        &lblIP,        &lblMask,
-          &lblGateway,     &lblDNS,       &lblUseProxy,
-          &lblProxy,       &lblProxyPort, &cmbConnessione,
-          &cmbDHCP,        &cmbUseProxy,  &txtConnessione,
-          &txtIP,          &txtMask,      &txtGateway,
-          &txtDNS,         &txtProxy,     &txtProxyPort,
-          &cmdSetta,       &cmdNuova,     &cmdAnnullaModifiche,
-          &cmdSalva,       &cmdRinomina,  &cmdElimina,
-          &cmdSettings,    &cmdLingua,    &cmdAiuto,
-          &cmdInfo,        &cmdEsci,      &cmdDaInterfaccia,
-          &cmdRipristina};
+  // clang-format off
+  return {&frmConnessioni, &frmComandi, &lblConnection, &lblDHCP, &lblIP, &lblMask, &lblGateway,
+          &lblDNS, &lblUseProxy, &lblProxy, &lblProxyPort, &cmbConnessione, &cmbDHCP, &cmbUseProxy,
+          &txtConnessione, &txtIP, &txtMask, &txtGateway, &txtDNS, &txtProxy, &txtProxyPort,
+          &cmdSetta, &cmdNuova, &cmdAnnullaModifiche, &cmdSalva, &cmdRinomina, &cmdElimina,
+          &cmdSettings, &cmdLingua, &cmdAiuto, &cmdInfo, &cmdEsci, &cmdDaInterfaccia, &cmdRipristina};
+  // clang-format on
 }
 
 std::string Harness::screen() {

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "shell/text_codec.h"
-#include "store/profile_file.h"
-
 namespace veltrano::support {
 
 namespace {
@@ -104,21 +101,6 @@ std::string batchProblem(const BatchInput& in) {
     rest.remove_prefix(end + 2);
   }
   return rest.empty() ? "" : "more lines than asked";
-}
-
-std::string profileRoundTripProblem(std::string_view bytes) {
-  Profilo first, second;
-  if (!leggiProfiloDaByte(bytes, windows1252(), first)) {
-    return {};
-  }
-  const auto written = scriviProfiloInByte(first, windows1252());
-  if (!written || !leggiProfiloDaByte(*written, windows1252(), second)) {
-    return "a profile that was read does not go round the file";
-  }
-  const bool same = second.interfaccia == first.interfaccia && second.lingua == first.lingua &&
-                    second.connessioni.count() == first.connessioni.count();
-  return same && scriviProfiloInByte(second, windows1252()) == written ? ""
-                                                                       : "it changed on the way";
 }
 
 }  // namespace veltrano::support

@@ -15,8 +15,4 @@ namespace veltrano::support {
 // further one) with the texts exactly as given, and nothing else.
 std::string batchProblem(const BatchInput& input);
 
-// Any bytes as velt2.ini: a file that reads is written, read again and written again to the
-// same header, count and bytes.
-std::string profileRoundTripProblem(std::string_view bytes);
-
 }  // namespace veltrano::support

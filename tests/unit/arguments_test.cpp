@@ -13,7 +13,6 @@ TEST(Arguments, TheProgramsNameIsTakenOffAsWindowsFoundItAndNeverSplitAgain) {
       {"\"C:\\Program Files\\Veltrano\\veltrano.exe\" /apply X", " /apply X"},
       {"C:\\Program Files\\Veltrano\\veltrano.exe /apply X",
        " /apply X"},  // CreateProcess, unquoted
-      {"c:\\program files\\veltrano\\VELTRANO.EXE", ""},
       {"  veltrano /apply \"Lab 2\"", " /apply \"Lab 2\""},
       {"C:\\Program Files\\Veltrano\\veltrano.exe2 /x", " Files\\Veltrano\\veltrano.exe2 /x"},
       {"\"C:\\V\"x /apply", " /apply"},
@@ -31,7 +30,6 @@ TEST(Arguments, QuietAnywhereSilencesEvenAnArgumentAStrayQuoteSwallowed) {
       {{"/apply", " Lab 2 "}, K::Apply, "Lab 2", false},
       {{"-QUIET", "-Apply", "Lab"}, K::Apply, "Lab", true},
       {{"/apply", "Lab\" /quiet"}, K::Invalid, "", true},  // /apply "Lab\" /quiet
-      {{"/apply", "Lab\" -Quiet\" x"}, K::Invalid, "", true},
       {{"/apply", "Wi-Fi-quiet"}, K::Apply, "Wi-Fi-quiet", false},
       {{"/apply", "Lab", "/quiet", "/quiet"}, K::Invalid, "", true},
       {{"/apply", "  "}, K::Invalid, "", false},

@@ -31,7 +31,6 @@ TEST(Verdict, TheAdapterHoldsExactlyWhatWasAskedAndNothingElse) {
   using Change = std::function<void(NetworkAdapter&)>;
   const std::tuple<const ApplyRequest*, Change, const char*> rows[] = {
       {&fixed, [](auto&) {}, ""},
-      {&fixed, [](auto& a) { a.name = "lAn"; }, ""},
       {&fixed, [](auto& a) { a.name = "LAN 2"; }, "VERIFYNOADAPTER [LAN]"},
       {&fixed, [](auto& a) { a.dhcp = true; }, "VERIFYSTILLDHCP"},  // the lease, kept
       {&fixed,
@@ -41,8 +40,6 @@ TEST(Verdict, TheAdapterHoldsExactlyWhatWasAskedAndNothingElse) {
        "VERIFYDIFFERS IP [10.0.0.5/24] [10.0.0.5/24, 192.0.2.2/24]"},
       {&fixed, [](auto& a) { a.addresses[0].prefixLength = 25; },
        "VERIFYDIFFERS IP [10.0.0.5/24] [10.0.0.5/25]"},
-      {&fixed, [](auto& a) { a.addresses[0].address = "10.0.0.50"; },
-       "VERIFYDIFFERS IP [10.0.0.5/24] [10.0.0.50/24]"},
       {&fixed, [](auto& a) { a.addresses.clear(); }, "VERIFYMISSING IP [10.0.0.5/24]"},
       {&fixed, [](auto& a) { a.addresses[0].state = State::Tentative; },
        "VERIFYTENTATIVE IP [10.0.0.5/24]"},
@@ -108,8 +105,6 @@ TEST(Verdict, TheProxyIsReadBackAndTheLastLineSaysWhatBecameOfIt) {
           {&on, none, asked, "; PROXYSET [px:80]"},
           {&on, none, std::nullopt, "VERIFYPROXYUNCHECKED; PROXYSET [px:80]"},
           {&on, none, none, "VERIFYPROXYOFF [px:80]; PROXYUNCHANGED"},
-          {&on, std::nullopt, ProxyState{false, "", ""},
-           "VERIFYPROXYOFF [px:80]; PROXYSET [px:80]"},
           {&on, none, ProxyState{true, "px:80", ""},
            "VERIFYPROXYDIFFERS [px:80] [px:80]; PROXYSET [px:80]"},
           {&on, none, ProxyState{true, "px:8080", "<local>"},

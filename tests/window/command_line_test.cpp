@@ -17,7 +17,8 @@ struct Row {
   int applies = 0;            // registry values written: 1 without a proxy, 3 with one
   std::string lingua = "IT";  // of the file; none when empty
   bool dhcpAfter = false;
-  bool declined = false;  // No at the administrator prompt
+  bool declined = false;                        // No at the administrator prompt
+  ConfirmAnswer confirm = ConfirmAnswer::Keep;  // to the box of /confirm
 };
 
 TEST(CommandLine, ExitCodesAndBoxes) {
@@ -29,8 +30,17 @@ TEST(CommandLine, ExitCodesAndBoxes) {
       {{"/apply", "Nessuna"}, kExitNotApplied, "NOCONNECTION Nessuna", 0, "IN"},
       {{"/apply", "Casa"}, kExitNotApplied, "DECLINEDBOX Casa", 0, "IN", false, true},
       {{"/apply", "Doppia"}, kExitNotApplied, "DUPLICATENAME Doppia", 0, "IN"},
+      {{"/undo", "/quiet"}, kExitVerified, "", 3},  // the record holds no proxy value: 3 deletes
+      {{"/apply", "Ufficio", "/confirm", "5"}, kExitVerified, "VERIFIEDBOX Ufficio", 1},
+      {{"/apply", "Ufficio", "/confirm"},
+       kExitNotApplied,
+       "REVERTED Ufficio",
+       4,
+       "IT",
+       false,
+       false,
+       ConfirmAnswer::Timeout},
       {{"/apply", "Ufficio"}, kExitUsage, "NOINIFILE", 0, ""},
-      {{"/apply", "Ufficio", "/quiet"}, kExitUsage, "", 0, ""},
       {{"/?"}, kExitVerified, "USAGE", 0, "IN"},
       {{"/apply"}, kExitUsage, "USAGE"},
       {{"/apply", "Ufficio\" /quiet"}, kExitUsage, ""},
@@ -43,6 +53,11 @@ TEST(CommandLine, ExitCodesAndBoxes) {
           row.lingua));
     }
     h.batchRunner.startResult = row.declined ? StartResult::Declined : StartResult::Started;
+    h.files.files[std::string(H::kFolder) + "\\previoussettings.txt"] =
+        lines({"Veltrano undo 1", "adapter=LAN", "dhcp=0", "dnsdhcp=1", "address=10.0.0.5/24",
+               "gateway=10.0.0.1", "dns=10.0.0.2"});  // what kLan has
+    h.files.files[std::string(H::kFolder) + "\\lastrevert.wait"] = "";
+    h.dialogs.confirms.push_back(row.confirm);
     const auto before = h.files.readAll(H::kIni);
     ApplyCommand command({h.dialogs, h.platform, h.files, h.registry, h.proxy, h.batchRunner,
                           h.adapters, windows1252(), codePage850()});
@@ -54,6 +69,7 @@ TEST(CommandLine, ExitCodesAndBoxes) {
     h.batchEnds(std::vector{after}, 5000);
     const std::string where = ::testing::PrintToString(row.args);
     EXPECT_EQ(exitCode, row.exitCode) << where;
+    std::erase_if(h.dialogs.boxes, [](const Box& box) { return box.style == -2; });  // countdown
     ASSERT_EQ(h.dialogs.boxes.size(), row.box.empty() ? 0u : 1u) << where;
     if (!row.box.empty()) {
       const auto blank = row.box.find(' ');

@@ -36,33 +36,29 @@ TEST_P(Editing, NewFromTheAdapterFillsANewConnectionWithWhatTheAdapterHasOrSaysW
   two.dnsServers.push_back("10.0.0.3");
   leased.dhcp = true, bare.addresses.clear();
   const std::string browsing = "[Ufficio],Casa | " + kShowsStatic + " | SNUVRDL";
-  const std::tuple<std::optional<NetworkAdapter>, std::optional<ProxyState>, std::string,
-                   std::string>
+  const std::tuple<std::string, std::optional<NetworkAdapter>, std::optional<ProxyState>,
+                   std::string, std::string>
       rows[] = {
-          {kLan, ProxyState{false, "old:1", ""}, "",
+          {"LAN", kLan, ProxyState{false, "old:1", ""}, "",
            "new: | no 10.0.0.5 255.255.255.0 10.0.0.1 10.0.0.2 | no (NO PROXY) (NO PROXY) | NV"},
-          {two, ProxyState{true, "px.lan:8080", "<local>"}, "",
+          {"LAN", two, ProxyState{true, "px.lan:8080", "<local>"}, "",
            "new: | no 10.0.0.5 255.255.254.0 10.0.0.1 10.0.0.2, 10.0.0.3 | yes px.lan 8080 | NV"},
-          {leased, ProxyState{true, "http=a:1;https=b:2", ""}, "",
+          {"LAN", leased, ProxyState{true, "http=a:1;https=b:2", ""}, "",
            "new: | yes (DHCP) (DHCP) (DHCP) (DHCP) | yes http=a:1;https=b:2  | NV"},
-          {std::nullopt, ProxyState{}, text("ADAPTERUNREADABLE"), browsing},
-          {kLan, std::nullopt, text("PROXYUNREADABLE"), browsing},
-          {bare, ProxyState{}, text("ADAPTERNOADDRESS", {"LAN"}), browsing},
+          {"LAN", std::nullopt, ProxyState{}, text("ADAPTERUNREADABLE"), browsing},
+          {"LAN", kLan, std::nullopt, text("PROXYUNREADABLE"), browsing},
+          {"LAN", bare, ProxyState{}, text("ADAPTERNOADDRESS", {"LAN"}), browsing},
+          {"WLAN", kLan, ProxyState{}, text("ADAPTERNOTFOUND", {"WLAN"}), browsing},
+          {"   ", kLan, ProxyState{}, text("NOINTERFACE"), browsing},
       };
-  for (const auto& [adapter, proxy, told, screen] : rows) {
-    Harness x(file());
+  for (const auto& [name, adapter, proxy, told, screen] : rows) {
+    Harness x(file(kTwo, name));
     x.adapters.adapters = adapter ? std::optional(std::vector{*adapter}) : std::nullopt;
     x.proxy.shown = proxy;
     x.cmdDaInterfaccia.click();
     EXPECT_EQ(x.boxTexts(), told.empty() ? std::vector<std::string>{} : std::vector{told});
     EXPECT_EQ(x.screen(), screen);
     EXPECT_EQ(x.focus, told.empty() ? &x.txtConnessione : nullptr);
-  }
-  for (const auto& [adapter, told] :
-       {std::pair{"   ", text("NOINTERFACE")}, {"WLAN", text("ADAPTERNOTFOUND", {"WLAN"})}}) {
-    Harness x(file(kTwo, adapter));
-    x.cmdDaInterfaccia.click();
-    EXPECT_EQ(x.boxTexts(), std::vector{told});
   }
   run(h, {click(&H::cmdDaInterfaccia), type(&H::txtConnessione, "Cliente"), click(&H::cmdSalva)});
   std::vector<Conn> three = kTwo;

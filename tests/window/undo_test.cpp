@@ -3,7 +3,6 @@
 // /confirm) is kept only when the user says so, and otherwise put back by the elevated batch.
 #include <gtest/gtest.h>
 
-#include "apply/apply_command.h"
 #include "fake/window_harness.h"
 
 namespace veltrano::fake {
@@ -128,32 +127,6 @@ TEST_P(Undo, ARemoteChangeIsKeptOnlyWhenTheUserSaysSo) {
     x.batchEnds(Adapters{after}, 5000);
     EXPECT_EQ(x.barStato.parts[1], status);
     EXPECT_EQ(x.dialogs.boxes.size(), answer == ConfirmAnswer::Keep ? 1u : 2u);
-  }
-}
-
-TEST(UndoCommandLine, ExitCodesOfUndoAndConfirm) {
-  const std::tuple<std::vector<std::string>, ConfirmAnswer, int> rows[] = {
-      {{"/undo"}, ConfirmAnswer::Keep, kExitVerified},
-      {{"/apply", "Ufficio", "/confirm", "5"}, ConfirmAnswer::Keep, kExitVerified},
-      {{"/apply", "Ufficio", "/confirm"}, ConfirmAnswer::Timeout, kExitNotApplied},
-  };
-  for (const auto& [args, answer, code] : rows) {
-    Harness h;
-    h.withProfile(profile(kTwo, "IN"));
-    before(h);
-    h.files.files[kRecord] = lines({"Veltrano undo 1", "adapter=LAN", "dhcp=0", "dnsdhcp=1",
-                                    "address=10.0.0.5/24", "gateway=10.0.0.1", "dns=10.0.0.2"});
-    h.dialogs.confirms.push_back(answer);
-    h.dialogs.answers.push_back(true);
-    ApplyCommand command({h.dialogs, h.platform, h.files, h.registry, h.proxy, h.batchRunner,
-                          h.adapters, windows1252(), codePage850()});
-    int exitCode = -1;
-    command.run(parseCommandLine(args), [&exitCode](int c) { exitCode = c; });
-    h.files.files[std::string(kSignals) + "wait"] = "";
-    h.adapters.adapters = Adapters{kLan};
-    h.platform.wait(5000);
-    h.batchEnds(Adapters{answer == ConfirmAnswer::Keep ? kLan : leased()}, 5000);
-    EXPECT_EQ(exitCode, code) << ::testing::PrintToString(args);
   }
 }
 

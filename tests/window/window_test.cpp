@@ -31,16 +31,6 @@ TEST(StartUp, AProfileFileThatCannotBeReadIsToldInTheLanguageReadSoFarAndEndsThe
   }
 }
 
-TEST(StartUp, FromADrivesRootTheFolderKeepsItsOneBackslash) {
-  Harness h;
-  h.platform.folder = "D:\\";
-  h.files.files["D:\\velt2.ini"] = profile({dhcpConn("A")});
-  h.start();
-  h.cmdLingua.click();
-  EXPECT_EQ(h.platform.helpPath + h.files.files["D:\\velt2.ini"],
-            "D:\\" + h.text("HELPFILENAME", "IN") + profile({dhcpConn("A")}, "IN"));
-}
-
 TEST(Display, ShowsEachConnectionPickedTheYesNoListsSwitchTheirFieldsAndFocusIsHighlighted) {
   Harness h(profile({dhcpConn("Casa"),
                      staticConn("Ufficio"),
@@ -92,16 +82,6 @@ void expectLabelledIn(Harness& x, const std::string& lingua) {
   EXPECT_EQ(x.cmdLingua.caption, x.text("LINGUA", lingua));
   EXPECT_EQ(x.cmdInfo.caption + x.window.caption, "InfoVeltrano");
   EXPECT_EQ(x.platform.helpPath, std::string(H::kFolder) + "\\" + x.text("HELPFILENAME", lingua));
-}
-
-TEST(Language, AnOddCodeLeavesTextsEmptyUntilThePressThatGivesItalian) {
-  Harness h(profile({dhcpConn("Casa")}, "it"));
-  EXPECT_EQ(h.cmdEsci.caption + h.lblIP.caption + h.cmbDHCP.items[0] + h.cmbDHCP.items[1] +
-                h.platform.helpPath,
-            std::string(": ") + H::kFolder + "\\");
-  h.cmdLingua.click();
-  expectLabelledIn(h, "IT");
-  EXPECT_EQ(h.cmbDHCP.listIndex(), 0);
 }
 
 TEST(Language, TheButtonRelabelsShowsTheStoredValuesAgainAndSavesTheChoice) {
