@@ -82,8 +82,11 @@ std::optional<std::string> righeProxy(const UndoRecord& record, const TextCodec&
     const std::vector<std::uint8_t>& data = found->second.data;
     std::optional<std::string> valore;
     if (found->second.type == kRegDword && data.size() == 4) {
-      valore = " /t REG_DWORD /d " + std::to_string(data[0] | data[1] << 8 | data[2] << 16 |
-                                                    std::uint32_t{data[3]} << 24);
+      std::uint32_t numero = 0;
+      for (std::size_t i = 4; i-- > 0;) {
+        numero = numero << 8 | data[i];  // least significant byte first
+      }
+      valore = " /t REG_DWORD /d " + std::to_string(numero);
     } else if (found->second.type == kRegSz) {
       const std::string bytes(data.begin(), data.end());
       const auto testo = adapterForCmd(ansi.toUtf8(bytes.substr(0, bytes.find('\0'))));

@@ -375,4 +375,12 @@ std::string Catalogo::getToolTip(const std::string& chiave, const std::string& l
   return cerca(toolTip_, chiave, lingua, "NOTT");
 }
 
+std::vector<std::string> Catalogo::chiaviMessaggi() const {
+  std::vector<std::string> chiavi;
+  for (int i = 1; i <= messaggi_.conteggio; ++i) {
+    chiavi.push_back(messaggi_.righe[static_cast<std::size_t>(i)].chiave);
+  }
+  return chiavi;
+}
+
 }  // namespace veltrano

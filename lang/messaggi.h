@@ -24,6 +24,8 @@ class Catalogo {
   // the catalogue is built.
   std::string getMessaggio(const std::string& chiave, const std::string& lingua) const;
   std::string getToolTip(const std::string& chiave, const std::string& lingua) const;
+  // The keys of the messages, in row order.
+  std::vector<std::string> chiaviMessaggi() const;
 
   struct Riga {
     int numero = 0;  // the row's own number, -1 for the end marker, 0 when never written

@@ -13,7 +13,6 @@
 #include <commctrl.h>
 #include <iphlpapi.h>
 #include <netioapi.h>
-#include <share.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -242,7 +241,6 @@ class Session {
   }
   HWND window() const { return waitFor(L"VeltranoMain"); }
   std::string text(int id) { return textOf(GetDlgItem(window(), id)); }
-  LRESULT count(int list) { return SendMessageW(GetDlgItem(window(), list), CB_GETCOUNT, 0, 0); }
   // A part of the status bar: its text lives in the program's memory, read there as a
   // UI-automation tool reads a common control's.
   std::string status(int part) {

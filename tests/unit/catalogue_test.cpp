@@ -1,5 +1,5 @@
 // The catalogue's rules, whatever its texts: fall-backs, language codes, a single build, the row
-// limit, and the placeholders of composed messages.
+// limit, both languages for every message, and the placeholders of composed messages.
 #include <gtest/gtest.h>
 
 #include "lang/messaggi.h"
@@ -31,6 +31,27 @@ TEST(Catalogue, UnknownKeysFallBackOtherCodesGiveNothingAndTheBuildRunsOnce) {
   EXPECT_EQ(catalogo.getMessaggio("SALVA", "IT") + catalogo.getMessaggio("K0", "IT"),
             salva + "it0");
   EXPECT_EQ(catalogo.getMessaggio("K60", "IT"), catalogo.getMessaggio("NOERR", "IT"));
+}
+
+// A translation that loses a placeholder or a line loses what the user needed to read.
+TEST(Catalogue, BothLanguagesSayEveryMessageInTheSameLinesWithTheSamePlaceholders) {
+  Catalogo catalogo;
+  catalogo.caricaMessaggi();
+  const auto shape = [](const std::string& text) {
+    std::string out = text.empty() ? "empty" : "";
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+      out += text[pos] == '\n' ? "/" : text[pos] == '%' ? text.substr(pos, 2) : "";
+    }
+    return out;
+  };
+  for (const std::string& key : catalogo.chiaviMessaggi()) {
+    EXPECT_EQ(shape(catalogo.getMessaggio(key, "IT")), shape(catalogo.getMessaggio(key, "IN")))
+        << key;
+  }
+  Catalogo own;  // messages of its own already: the build leaves them alone
+  own.aggiungiMessaggio("A", "a", "a"), own.aggiungiMessaggio("B", "b", "b");
+  own.caricaMessaggi();
+  EXPECT_EQ(own.chiaviMessaggi(), (std::vector<std::string>{"A", "B"}));
 }
 
 TEST(Catalogue, ComposedMessagesTakeEachArgumentOnce) {

@@ -172,36 +172,32 @@ TEST_P(Editing, EveryRewriteThatFailsEndsTheProgramWithTheFileAsItWas) {
   }
 }
 
-// Texts a user may type anywhere: kept exactly (trimmed) through a restart, or refused with
-// their message and nothing written.
 // Where a typed text goes (a new name, a rename, a field, the adapter), and where it shows
 // again after a restart.
-std::vector<Step> put(int where, const std::string& t) {
-  switch (where) {
-    case 0:
-      return {newConnection(t), click(&H::cmdSalva)};
-    case 1:
-      return {typeIn(t), click(&H::cmdRinomina)};
-    case 2:
-      return {type(&H::txtGateway, t), answer(true), click(&H::cmdSalva)};
-    default:
-      return {typeIn(t), click(&H::cmdSettings)};
-  }
-}
+using Put = std::vector<Step> (*)(const std::string&);
+const std::pair<Put, std::string (*)(Harness&)> kPlaces[] = {
+    {[](const std::string& t) {
+       return std::vector{newConnection(t), click(&H::cmdSalva)};
+     },
+     [](H& x) { return x.cmbConnessione.items.back(); }},
+    {[](const std::string& t) {
+       return std::vector{typeIn(t), click(&H::cmdRinomina)};
+     },
+     [](H& x) { return x.cmbConnessione.items.front(); }},
+    {[](const std::string& t) {
+       return std::vector{type(&H::txtGateway, t), answer(true), click(&H::cmdSalva)};
+     },
+     [](H& x) { return x.txtGateway.value; }},
+    {[](const std::string& t) {
+       return std::vector{typeIn(t), click(&H::cmdSettings)};
+     },
+     [](H& x) {
+       return run(x, {typeIn(""), click(&H::cmdSettings)}), x.dialogs.boxes[0].initialText;
+     }},
+};
 
-std::string shown(int where, Harness& x) {
-  switch (where) {
-    case 0:
-      return x.cmbConnessione.items.back();
-    case 1:
-      return x.cmbConnessione.items.front();
-    case 2:
-      return x.txtGateway.value;
-    default:
-      return run(x, {typeIn(""), click(&H::cmdSettings)}), x.dialogs.boxes[0].initialText;
-  }
-}
-
+// Texts a user may type anywhere: kept exactly (trimmed) through a restart, or refused with
+// their message and nothing written.
 TEST_P(Editing, HostileTextsAreStoredAndReadBackAfterARestartOrRefused) {
   const std::pair<std::string, std::string> inputs[] = {{"%PATH% & | < > ^ ( ) ! \"x\"", ""},
                                                         {"  € àèìòù ÿ  ", ""},
@@ -209,11 +205,11 @@ TEST_P(Editing, HostileTextsAreStoredAndReadBackAfterARestartOrRefused) {
                                                         {"a\tb", "NOLINEBREAK"},
                                                         {std::string("a\0b", 3), "NOLINEBREAK"},
                                                         {"Ω", "NOCODEPAGE"}};
-  for (int where = 0; where < 4; ++where) {
+  for (const auto& [put, shown] : kPlaces) {
     for (const auto& [typed, chiave] : inputs) {
       Harness x(file());
       const std::string before = x.ini();
-      run(x, put(where, typed));
+      run(x, put(typed));
       if (!chiave.empty()) {
         EXPECT_EQ(x.boxTexts().back() + x.ini(), text(chiave) + before) << typed;
         continue;
@@ -221,7 +217,7 @@ TEST_P(Editing, HostileTextsAreStoredAndReadBackAfterARestartOrRefused) {
       Harness again;
       again.files.files = x.files.files;
       again.start();
-      EXPECT_EQ(shown(where, again), trimBlanks(typed)) << typed;
+      EXPECT_EQ(shown(again), trimBlanks(typed)) << typed;
     }
   }
 }

@@ -41,6 +41,7 @@ TEST_P(Undo, EachApplyRecordsWhatWasThereAndRestorePreviousPutsItBackThenForward
   EXPECT_TRUE(h.cmdRipristina.enabled && h.dialogs.boxes.empty());
   h.registry.writes.clear();
   h.cmdRipristina.click();
+  EXPECT_FALSE(h.cmdSetta.enabled || h.cmdRipristina.enabled);
   const std::string previous = text("UNDONAME");
   EXPECT_EQ(h.batch(), lines({"rem setting connessione " + previous,
                               "netsh interface ip set address \"LAN\" source=dhcp",
@@ -74,10 +75,14 @@ TEST_P(Undo, NothingToPutBackOrNoWayToRecordRefusesBeforeAnythingRuns) {
     EXPECT_EQ(x.boxTexts(), std::vector{text(key)});
     EXPECT_TRUE(x.batchRunner.started.empty());
   }
-  h.adapters.adapters.reset();  // nothing to record from
-  h.cmdSetta.click();
-  EXPECT_EQ(h.boxTexts(), std::vector{text("RECORDFAILED")});
-  EXPECT_TRUE(h.batchRunner.started.empty() && h.registry.writes.empty());
+  NetworkAdapter unsure = leased();  // on DHCP, with DNS servers from who knows where
+  unsure.staticDnsServers.reset();
+  for (const auto& seen : {std::optional<Adapters>{}, std::optional{Adapters{unsure}}}) {
+    Harness x(file());
+    x.adapters.adapters = seen, x.cmdSetta.click();
+    EXPECT_EQ(x.boxTexts(), std::vector{text("RECORDFAILED")});
+    EXPECT_TRUE(x.batchRunner.started.empty() && x.registry.writes.empty());
+  }
 }
 
 // Over a remote desktop the change waits to be kept: the elevated batch signals that it waits,
