@@ -179,6 +179,7 @@ void commandLine(const fs::path& exe) {
   same("exit code of a verified apply", "0", std::to_string(bare.waitForExit(true)));
   const std::tuple<std::wstring, std::string, int> rows[] = {
       {L"/?", msg("USAGE", "IN"), 0},
+      {L"/apply", msg("USAGE", "IN"), 2},
       {L"/apply Nessuna", componi(msg("NOCONNECTION", "IN"), {"Nessuna"}), 1},
   };
   for (const auto& [args, box, code] : rows) {
@@ -251,11 +252,10 @@ void undoing(const fs::path& exe) {
   expectSetting("ProxyEnable", std::string("\2\0\0\0", 4));  // as before, not as Ufficio set it
 }
 
-// Runs veltrano.exe where the release archive put it, given or in the one folder the archive
-// unpacks into, on the starter velt2.ini and help beside it.
+// Runs veltrano.exe where the release archive put it, in the one folder the archive unpacks
+// into, on the starter velt2.ini and help beside it.
 void release(const fs::path& program) {
-  const bool unpacked = fs::is_directory(program);
-  Session s(unpacked ? fs::directory_iterator(program)->path() / "veltrano.exe" : program, {});
+  Session s(fs::directory_iterator(program)->path() / "veltrano.exe", {});
   same("cmdSetta", msg("SETTA"), s.text(ids::cmdSetta));
   s.click(ids::cmdAiuto);
   s.waitFor(L"HH Parent");

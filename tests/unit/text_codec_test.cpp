@@ -50,6 +50,8 @@ TEST(TextCodec, ATextIsEncodedExactlyWhenGlibcCanAndUTF8IsCheckedAsGlibcDoes) {
     }
     const bool wellFormed = iconvert("UTF-8", "UTF-32LE", bytes).has_value();
     EXPECT_EQ(isWellFormedUtf8(bytes), wellFormed);
+    const std::string_view cut = std::string_view(bytes).substr(0, bytes.size() - 1);  // alone
+    EXPECT_EQ(isWellFormedUtf8(cut), iconvert("UTF-8", "UTF-32LE", std::string(cut)).has_value());
     if (wellFormed) {
       EXPECT_EQ(windows1252().fromUtf8(bytes).has_value(),
                 iconvert("UTF-8", "CP1252", bytes).has_value());

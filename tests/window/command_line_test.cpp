@@ -9,36 +9,33 @@ namespace veltrano::fake {
 namespace {
 
 using H = Harness;
+using enum ConfirmAnswer;
 
 struct Row {
   std::vector<std::string> args;
   int exitCode;
-  std::string box;            // the key of the one box shown, and its first argument
-  int applies = 0;            // registry values written: 1 without a proxy, 3 with one
-  std::string lingua = "IT";  // of the file; none when empty
+  std::string box;               // the key of the one box shown, and its first argument
+  int applies = 0;               // registry values written: 1 without a proxy, 3 with one
+  ConfirmAnswer confirm = Keep;  // to the box of /confirm
+  std::string lingua = "IT";     // of the file; none when empty
   bool dhcpAfter = false;
-  bool declined = false;                        // No at the administrator prompt
-  ConfirmAnswer confirm = ConfirmAnswer::Keep;  // to the box of /confirm
+  bool declined = false;  // No at the administrator prompt
 };
 
 TEST(CommandLine, ExitCodesAndBoxes) {
   const Row rows[] = {
       {{"/apply", "Ufficio"}, kExitVerified, "VERIFIEDBOX Ufficio", 1},
-      {{"-APPLY", " Casa ", "-Quiet"}, kExitVerified, "", 3, "IT", true},
+      {{"-APPLY", " Casa ", "-Quiet"}, kExitVerified, "", 3, Keep, "IT", true},
       {{"/quiet", "/apply", "Casa"}, kExitNotApplied, "", 3},
-      {{"/apply", "Casa"}, kExitNotApplied, "NOTAPPLIED Casa", 3, "IN"},
-      {{"/apply", "Nessuna"}, kExitNotApplied, "NOCONNECTION Nessuna", 0, "IN"},
-      {{"/apply", "Casa"}, kExitNotApplied, "DECLINEDBOX Casa", 0, "IN", false, true},
-      {{"/apply", "Doppia"}, kExitNotApplied, "DUPLICATENAME Doppia", 0, "IN"},
+      {{"/apply", "Casa"}, kExitNotApplied, "NOTAPPLIED Casa", 3, Keep, "IN"},
+      {{"/apply", "Nessuna"}, kExitNotApplied, "NOCONNECTION Nessuna", 0, Keep, "IN"},
+      {{"/apply", "Casa"}, kExitNotApplied, "DECLINEDBOX Casa", 0, Keep, "IN", false, true},
+      {{"/apply", "Doppia"}, kExitNotApplied, "DUPLICATENAME Doppia", 0, Keep, "IN"},
       {{"/undo", "/quiet"}, kExitVerified, "", 3},  // the record holds no proxy value: 3 deletes
       {{"/apply", "Ufficio", "/confirm", "5"}, kExitVerified, "VERIFIEDBOX Ufficio", 1},
-      {.args = {"/apply", "Ufficio", "/confirm"},
-       .exitCode = kExitNotApplied,
-       .box = "REVERTED Ufficio",
-       .applies = 4,
-       .confirm = ConfirmAnswer::Timeout},
-      {{"/apply", "Ufficio"}, kExitUsage, "NOINIFILE", 0, ""},
-      {{"/?"}, kExitVerified, "USAGE", 0, "IN"},
+      {{"/apply", "Ufficio", "/confirm"}, kExitNotApplied, "REVERTED Ufficio", 4, Timeout},
+      {{"/apply", "Ufficio"}, kExitUsage, "NOINIFILE", 0, Keep, ""},
+      {{"/?"}, kExitVerified, "USAGE", 0, Keep, "IN"},
       {{"/apply"}, kExitUsage, "USAGE"},
       {{"/apply", "Ufficio\" /quiet"}, kExitUsage, ""},
   };

@@ -174,8 +174,7 @@ TEST_P(Editing, EveryRewriteThatFailsEndsTheProgramWithTheFileAsItWas) {
 
 // Where a typed text goes (a new name, a rename, a field, the adapter), and where it shows
 // again after a restart.
-using Put = std::vector<Step> (*)(const std::string&);
-const std::pair<Put, std::string (*)(Harness&)> kPlaces[] = {
+const std::pair<std::vector<Step> (*)(const std::string&), std::string (*)(Harness&)> kPlaces[] = {
     {[](const std::string& t) {
        return std::vector{newConnection(t), click(&H::cmdSalva)};
      },

@@ -94,7 +94,8 @@ TEST(Language, TheButtonRelabelsShowsTheStoredValuesAgainAndSavesTheChoice) {
             click(&H::cmdLingua), click(&H::cmdAiuto), click(&H::cmdInfo)});
     expectLabelledIn(h, other);
     EXPECT_EQ(h.screen(), "Casa,[Ufficio] | " + kShowsStatic + " | SNUVRDL");
-    EXPECT_EQ(h.cmbUseProxy.text(), h.text("NO", other));
+    EXPECT_EQ(h.cmbDHCP.items, (std::vector{h.text("SI", other), h.text("NO", other)}));
+    EXPECT_EQ(h.cmbUseProxy.items, h.cmbDHCP.items);
     EXPECT_EQ(h.ini(), profile(swapped, other));
     EXPECT_EQ(h.platform.helpShown, std::vector<std::string>{h.platform.helpPath});
     EXPECT_EQ(h.boxTexts(), std::vector<std::string>{h.text("ABOUT", other)});
