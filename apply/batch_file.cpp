@@ -57,42 +57,16 @@ std::optional<std::string> carry(std::string_view text, const CmdPosition& posit
   return out;
 }
 
-// What follows the quoted adapter name on the address line and on the DNS line, and the
-// further DNS servers.
-struct NetshTails {
-  std::string address;
-  std::string dns;
-  std::vector<std::string> moreDns;
-};
-
-std::optional<NetshTails> netshTails(const BatchInput& input) {
-  if (input.dhcp) {
-    return NetshTails{" dhcp", " dhcp", {}};
-  }
+// What follows the quoted adapter name on a static address line. Without a gateway netsh would
+// take the metric for one; "none" is its word for no gateway.
+std::optional<std::string> staticAddressTail(const BatchInput& input) {
   const auto ip = carry(input.ip, kUnquoted);
   const auto mask = carry(input.mask, kUnquoted);
   const auto gateway = carry(input.gateway, kUnquoted);
-  std::vector<std::string> dns;
-  for (const std::string& server : input.dns) {
-    const auto carried = carry(server, kUnquoted);
-    if (!carried) {
-      return std::nullopt;
-    }
-    dns.push_back(*carried);
-  }
   if (!ip || !mask || !gateway) {
     return std::nullopt;
   }
-  // Without a gateway netsh would take the metric for one; "none" is its word for no gateway
-  // and for no DNS server.
-  NetshTails tails{gateway->empty() ? " static " + *ip + " " + *mask + " none"
-                                    : " static " + *ip + " " + *mask + " " + *gateway + " 1",
-                   " static " + (dns.empty() ? std::string("none") : dns.front()),
-                   {}};
-  for (std::size_t i = 1; i < dns.size(); ++i) {
-    tails.moreDns.push_back(" " + dns[i] + " index=" + std::to_string(i + 1));
-  }
-  return tails;
+  return " static " + *ip + " " + *mask + (gateway->empty() ? " none" : " " + *gateway + " 1");
 }
 
 }  // namespace
@@ -112,21 +86,43 @@ std::optional<std::string> commentForCmd(std::string_view text) {
   return carry(text, kComment);
 }
 
+std::optional<std::string> commentLine(std::string_view nome) {
+  const auto carried = carry(nome, kComment);
+  return carried ? std::optional("rem setting connessione " + *carried + "\r\n") : std::nullopt;
+}
+
+std::optional<std::string> staticDnsLines(const std::string& adapter,
+                                          const std::vector<std::string>& servers) {
+  if (servers.empty()) {
+    return "netsh interface ip set dns " + adapter + " static none\r\n";
+  }
+  std::string lines;
+  for (std::size_t i = 0; i < servers.size(); ++i) {
+    const auto server = carry(servers[i], kUnquoted);
+    if (!server) {
+      return std::nullopt;
+    }
+    lines += i == 0 ? "netsh interface ip set dns " + adapter + " static " + *server + "\r\n"
+                    : "netsh interface ip add dns " + adapter + " " + *server +
+                          " index=" + std::to_string(i + 1) + "\r\n";
+  }
+  return lines;
+}
+
 std::optional<std::string> buildBatch(const BatchInput& input) {
-  const auto nome = carry(input.nome, kComment);
+  const auto comment = commentLine(input.nome);
   const auto adapter = adapterForCmd(input.interfaccia);
-  const auto tails = netshTails(input);
-  if (!nome || !adapter || !tails) {
+  if (!comment || !adapter) {
     return std::nullopt;
   }
-  const std::string& quotedAdapter = *adapter;
-  std::string batch = "rem setting connessione " + *nome + "\r\n";
-  batch += "netsh interface ip set address " + quotedAdapter + tails->address + "\r\n";
-  batch += "netsh interface ip set dns " + quotedAdapter + tails->dns + "\r\n";
-  for (const std::string& more : tails->moreDns) {
-    batch += "netsh interface ip add dns " + quotedAdapter + more + "\r\n";
+  const auto address = input.dhcp ? std::optional<std::string>(" dhcp") : staticAddressTail(input);
+  const auto dns = input.dhcp
+                       ? std::optional("netsh interface ip set dns " + *adapter + " dhcp\r\n")
+                       : staticDnsLines(*adapter, input.dns);
+  if (!address || !dns) {
+    return std::nullopt;
   }
-  return batch;
+  return *comment + "netsh interface ip set address " + *adapter + *address + "\r\n" + *dns;
 }
 
 }  // namespace veltrano

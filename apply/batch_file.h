@@ -26,6 +26,14 @@ std::optional<std::string> adapterForCmd(std::string_view name);
 std::optional<std::string> valueForCmd(std::string_view value);
 std::optional<std::string> commentForCmd(std::string_view text);
 
+// "rem setting connessione NAME", the first line of every batch, with its CR LF.
+std::optional<std::string> commentLine(std::string_view nome);
+
+// "set dns ADAPTER static FIRST", then "add dns ADAPTER NEXT index=N" for each further server
+// ("static none" for none), each with its CR LF; `adapter` as adapterForCmd gives it.
+std::optional<std::string> staticDnsLines(const std::string& adapter,
+                                          const std::vector<std::string>& servers);
+
 // The lines, each ending in CR LF, as UTF-8 text. Characters that cmd.exe would act
 // on are escaped so that they reach netsh or the comment literally; nullopt when a text
 // holds something that cannot be carried safely at all (see batch_file.cpp).

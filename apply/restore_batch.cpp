@@ -38,21 +38,9 @@ std::optional<std::string> righeStatiche(const UndoRecord& record, const std::st
 }
 
 std::optional<std::string> righeDns(const UndoRecord& record, const std::string& adapter) {
-  if (record.dhcp && record.dnsDaDhcp) {
-    return "netsh interface ip set dns " + adapter + " source=dhcp\r\n";
-  }
-  std::string righe = "netsh interface ip set dns " + adapter + " static " +
-                      (record.dns.empty() ? "none" : "") + "\r\n";
-  for (std::size_t i = 0; i < record.dns.size(); ++i) {
-    const auto server = valueForCmd(record.dns[i]);
-    if (!server) {
-      return std::nullopt;
-    }
-    righe = i == 0 ? "netsh interface ip set dns " + adapter + " static " + *server + "\r\n"
-                   : righe + "netsh interface ip add dns " + adapter + " " + *server +
-                         " index=" + std::to_string(i + 1) + "\r\n";
-  }
-  return righe;
+  return record.dhcp && record.dnsDaDhcp
+             ? std::optional("netsh interface ip set dns " + adapter + " source=dhcp\r\n")
+             : staticDnsLines(adapter, record.dns);
 }
 
 // The netsh lines alone.
@@ -103,12 +91,12 @@ std::optional<std::string> righeProxy(const UndoRecord& record, const TextCodec&
 }  // namespace
 
 std::optional<std::string> buildRestoreBatch(const UndoRecord& record, const std::string& nome) {
-  const auto commento = commentForCmd(nome);
+  const auto commento = commentLine(nome);
   const auto netsh = righe(record);
   if (!commento || !netsh) {
     return std::nullopt;
   }
-  return "rem setting connessione " + *commento + "\r\n" + *netsh;
+  return *commento + *netsh;
 }
 
 std::optional<std::string> buildRevertBatch(const UndoRecord& record, const std::string& nome,
