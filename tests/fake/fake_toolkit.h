@@ -28,9 +28,7 @@ struct FakeControl : CaptionControl, CommandButton, TextField, DropDownList, Sta
   void setToolTip(const std::string& text) override { toolTip = text; }
   void setBackColour(Colore colour) override { backColour = colour; }
   void setClickHandler(Handler handler) override { onClick = std::move(handler); }
-  void setFocusHandlers(Handler got, Handler lost) override {
-    onGotFocus = got, onLostFocus = lost;
-  }
+  void setFocusHandlers(Handler in, Handler out) override { onGotFocus = in, onLostFocus = out; }
   std::string text() const override {  // a list's: the selected entry's
     return !isList ? value : selected < 0 ? "" : items.at(static_cast<std::size_t>(selected));
   }

@@ -10,19 +10,15 @@
 namespace veltrano {
 namespace {
 
-// Each reason has a text of its own.
-void expectWorded(const Motivo& m) {
+// The differences as "KEY field [value]...", joined by "; ".
+// Each reason must have a text of its own.
+std::string said(const std::vector<Motivo>& motivi) {
   static Catalogo catalogo;
   catalogo.caricaMessaggi();  // once
-  EXPECT_NE(catalogo.getMessaggio(m.chiave, "IN"), catalogo.getMessaggio("NOERR", "IN"))
-      << m.chiave;
-}
-
-// The differences as "KEY field [value]...", joined by "; ".
-std::string said(const std::vector<Motivo>& motivi) {
   std::string out;
   for (const Motivo& m : motivi) {
-    expectWorded(m);
+    EXPECT_NE(catalogo.getMessaggio(m.chiave, "IN"), catalogo.getMessaggio("NOERR", "IN"))
+        << m.chiave;
     out += (out.empty() ? "" : "; ") + m.chiave + (m.campo.empty() ? "" : " " + m.campo);
     for (const std::string& value : m.valori) {
       out += " [" + value + "]";

@@ -18,8 +18,7 @@ struct Row {
   int applies = 0;               // registry values written: 1 without a proxy, 3 with one
   ConfirmAnswer confirm = Keep;  // to the box of /confirm
   std::string lingua = "IT";     // of the file; none when empty
-  bool dhcpAfter = false;
-  bool declined = false;  // No at the administrator prompt
+  bool dhcpAfter = false, declined = false;  // declined: No at the administrator prompt
 };
 
 TEST(CommandLine, ExitCodesAndBoxes) {
