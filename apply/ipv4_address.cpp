@@ -77,4 +77,12 @@ std::optional<int> maskPrefixLength(std::string_view mask) {
   return length;
 }
 
+std::string joinedList(const std::vector<std::string>& values) {
+  std::string out;
+  for (const std::string& value : values) {
+    out += (out.empty() ? "" : ", ") + value;
+  }
+  return out;
+}
+
 }  // namespace veltrano

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltrano {
 
@@ -18,5 +19,8 @@ std::string maskOfPrefix(int prefixLength);
 // The number of leading one bits of a mask whose one bits are contiguous (255.255.255.0: 24);
 // nullopt for any other mask, and for 0.0.0.0, which no adapter can take.
 std::optional<int> maskPrefixLength(std::string_view mask);
+
+// Addresses as a user reads a list of them: "a, b, c"; empty for none.
+std::string joinedList(const std::vector<std::string>& values);
 
 }  // namespace veltrano

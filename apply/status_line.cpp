@@ -1,6 +1,7 @@
 #include "apply/status_line.h"
 
 #include "apply/apply_checks.h"
+#include "apply/ipv4_address.h"
 #include "apply/verification.h"
 #include "lang/messaggi.h"
 
@@ -10,12 +11,9 @@ namespace {
 
 enum Parte { kInterfaccia = 0, kApplicazione = 1 };
 
+// A list as the status bar shows it: "-" for none.
 std::string joined(const std::vector<std::string>& values) {
-  std::string out;
-  for (const std::string& value : values) {
-    out += (out.empty() ? "" : ", ") + value;
-  }
-  return out.empty() ? "-" : out;
+  return values.empty() ? "-" : joinedList(values);
 }
 
 }  // namespace

@@ -9,14 +9,6 @@ namespace veltrano {
 
 namespace {
 
-std::string joined(const std::vector<std::string>& values) {
-  std::string out;
-  for (const std::string& value : values) {
-    out += (out.empty() ? "" : ", ") + value;
-  }
-  return out;
-}
-
 // Asked these values in this order (perhaps none), the adapter has `has`: equal only when it
 // has exactly them, in the same order.
 void compare(const char* campo, const std::vector<std::string>& asked,
@@ -25,11 +17,11 @@ void compare(const char* campo, const std::vector<std::string>& asked,
     return;
   }
   if (asked.empty()) {
-    out.push_back({"VERIFYEXTRA", campo, {joined(has)}});
+    out.push_back({"VERIFYEXTRA", campo, {joinedList(has)}});
   } else if (has.empty()) {
-    out.push_back({"VERIFYMISSING", campo, {joined(asked)}});
+    out.push_back({"VERIFYMISSING", campo, {joinedList(asked)}});
   } else {
-    out.push_back({"VERIFYDIFFERS", campo, {joined(asked), joined(has)}});
+    out.push_back({"VERIFYDIFFERS", campo, {joinedList(asked), joinedList(has)}});
   }
 }
 
@@ -83,7 +75,7 @@ void verifyDhcp(const Atteso& atteso, const NetworkAdapter& adapter, std::vector
   } else if (!adapter.staticDnsServers) {
     out.push_back({"VERIFYDNSUNKNOWN", {}, {}});
   } else if (!adapter.staticDnsServers->empty()) {
-    out.push_back({"VERIFYDNSSTATIC", {}, {joined(*adapter.staticDnsServers)}});
+    out.push_back({"VERIFYDNSSTATIC", {}, {joinedList(*adapter.staticDnsServers)}});
   }
 }
 

@@ -17,14 +17,6 @@ std::pair<std::string, std::string> serverAndPort(const std::string& server) {
   return {server.substr(0, colon), server.substr(colon + 1)};
 }
 
-std::string joined(const std::vector<std::string>& values) {
-  std::string out;
-  for (const std::string& value : values) {
-    out += (out.empty() ? "" : ", ") + value;
-  }
-  return out;
-}
-
 }  // namespace
 
 void frmMain::cmdDaInterfaccia_Click() {
@@ -53,7 +45,7 @@ void frmMain::cmdDaInterfaccia_Click() {
     c_.txtIP.setText(address.address);
     c_.txtMask.setText(maskOfPrefix(address.prefixLength));
     c_.txtGateway.setText(adapter->gateways.empty() ? "" : adapter->gateways.front());
-    c_.txtDNS.setText(joined(adapter->dnsServers));
+    c_.txtDNS.setText(joinedList(adapter->dnsServers));
   }
   c_.cmbUseProxy.setListIndex(proxy->enabled ? 0 : 1);
   if (proxy->enabled) {
