@@ -35,8 +35,8 @@ TEST(Catalogue, UnknownKeysFallBackOtherCodesGiveNothingAndTheBuildRunsOnce) {
 
 // A translation that loses a placeholder or a line loses what the user needed to read.
 TEST(Catalogue, BothLanguagesSayEveryMessageInTheSameLinesWithTheSamePlaceholders) {
-  Catalogo catalogo;
-  catalogo.caricaMessaggi();
+  Catalogo texts;
+  texts.caricaMessaggi();
   const auto shape = [](const std::string& text) {
     std::string out = text.empty() ? "empty" : "";
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
@@ -44,9 +44,8 @@ TEST(Catalogue, BothLanguagesSayEveryMessageInTheSameLinesWithTheSamePlaceholder
     }
     return out;
   };
-  for (const std::string& key : catalogo.chiaviMessaggi()) {
-    EXPECT_EQ(shape(catalogo.getMessaggio(key, "IT")), shape(catalogo.getMessaggio(key, "IN")))
-        << key;
+  for (const std::string& key : texts.chiaviMessaggi()) {
+    EXPECT_EQ(shape(texts.getMessaggio(key, "IT")), shape(texts.getMessaggio(key, "IN"))) << key;
   }
   Catalogo own;  // messages of its own already: the build leaves them alone
   own.aggiungiMessaggio("A", "a", "a"), own.aggiungiMessaggio("B", "b", "b");

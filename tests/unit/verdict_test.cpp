@@ -13,12 +13,11 @@ namespace {
 // The differences as "KEY field [value]...", joined by "; ".
 // Each reason must have a text of its own.
 std::string said(const std::vector<Motivo>& motivi) {
-  static Catalogo catalogo;
-  catalogo.caricaMessaggi();  // once
+  static Catalogo texts;
+  texts.caricaMessaggi();  // once
   std::string out;
   for (const Motivo& m : motivi) {
-    EXPECT_NE(catalogo.getMessaggio(m.chiave, "IN"), catalogo.getMessaggio("NOERR", "IN"))
-        << m.chiave;
+    EXPECT_NE(texts.getMessaggio(m.chiave, "IN"), texts.getMessaggio("NOERR", "IN")) << m.chiave;
     out += (out.empty() ? "" : "; ") + m.chiave + (m.campo.empty() ? "" : " " + m.campo);
     for (const std::string& value : m.valori) {
       out += " [" + value + "]";
