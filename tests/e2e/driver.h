@@ -53,9 +53,8 @@ inline void same(const std::string& what, const std::string& expected, const std
 template <class Find>
 auto poll(Find find) {
   for (const ULONGLONG end = GetTickCount64() + 15000;; Sleep(20)) {
-    if (auto found = find(); found || GetTickCount64() >= end) {
+    if (auto found = find(); found || GetTickCount64() >= end)
       return found;
-    }
   }
 }
 
@@ -172,9 +171,8 @@ inline Machine machine() {
   alignas(8) char buffer[16384];
   ULONG size = sizeof buffer;
   check(GetNetworkParams(reinterpret_cast<FIXED_INFO*>(buffer), &size) == NO_ERROR, "no DNS");
-  for (auto* dns = &reinterpret_cast<FIXED_INFO*>(buffer)->DnsServerList; dns; dns = dns->Next) {
+  for (auto* dns = &reinterpret_cast<FIXED_INFO*>(buffer)->DnsServerList; dns; dns = dns->Next)
     m.here.dns += (m.here.dns.empty() ? "" : ", ") + std::string(dns->IpAddress.String);
-  }
   check(!m.adapter.empty(), "this machine shows no network adapter with an IPv4 address");
   return m;
 }
@@ -275,9 +273,8 @@ class Session {
     push(button);
     const HWND box = text.empty() ? find(L"#32770") : waitFor(L"#32770");
     same("the box after button " + std::to_string(button), text, box ? boxText(box) : "");
-    if (!box) {
+    if (!box)
       return "";
-    }
     const HWND field = GetNextDlgTabItem(box, nullptr, FALSE);
     const std::string held = textOf(field);
     if (typed) {  // WM_SETTEXT ignores the wParam CB_SELECTSTRING needs

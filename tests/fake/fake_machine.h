@@ -63,12 +63,9 @@ struct FakeProxySettings : ProxySettings {
       const auto& data = registry.values[name].data;
       return std::string(data.begin(), data.end());
     };
-    const auto upToNul = [&](const std::string& name) {
-      return text(name).substr(0, text(name).find('\0'));
-    };
     return shown ? *shown
-                 : ProxyState{text("ProxyEnable") == std::string("\1\0\0\0", 4),
-                              upToNul("ProxyServer"), upToNul("ProxyOverride")};
+                 : ProxyState{text("ProxyEnable").find_first_not_of('\0') != std::string::npos,
+                              text("ProxyServer").c_str(), text("ProxyOverride").c_str()};
   }
   FakeRegistry& registry;
   std::optional<std::optional<ProxyState>> shown;

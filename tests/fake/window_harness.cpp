@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 
@@ -27,9 +28,7 @@ std::string profile(const std::vector<Conn>& conns, const std::string& lingua,
 }
 
 Harness::Harness() {
-  for (FakeControl* control : all()) {
-    control->focus = &focus;
-  }
+  std::ranges::for_each(all(), [this](FakeControl* control) { control->focus = &focus; });
   txtConnessione.visible = false;
   cmdInfo.caption = "Info";  // the design-time caption, which no language changes
   platform.folder = kFolder;
@@ -51,10 +50,8 @@ Harness::Harness() {
 }
 
 std::vector<std::string> Harness::boxTexts() const {
-  std::vector<std::string> texts;
-  for (const auto& box : dialogs.boxes) {
-    texts.push_back(box.text);
-  }
+  std::vector<std::string> texts(dialogs.boxes.size());
+  std::ranges::transform(dialogs.boxes, texts.begin(), &Box::text);
   return texts;
 }
 
@@ -145,9 +142,7 @@ Step newConnection(const std::string& name, const std::string& ip) {
 }
 
 void run(Harness& h, const std::vector<Step>& steps) {
-  for (const Step& step : steps) {
-    step(h);
-  }
+  std::ranges::for_each(steps, [&h](const Step& step) { step(h); });
 }
 
 }  // namespace veltrano::fake

@@ -28,7 +28,9 @@ TEST(ApplyPieces, AMaskReadsAsItsPrefixLengthOnlyWhenItsOnesAreContiguous) {
                                      {"255.255.255.0", 24},
                                      {"255.255.255.255", 32}}) {
     EXPECT_EQ(maskPrefixLength(text), length) << text;
+    EXPECT_EQ(maskOfPrefix(length), text);
   }
+  EXPECT_EQ(maskOfPrefix(0), "0.0.0.0");
   for (const char* text : {"0.0.0.0", "255.0.255.0", "255.255.255.1", "0.255.255.255", "x"}) {
     EXPECT_EQ(maskPrefixLength(text), std::nullopt) << text;
   }

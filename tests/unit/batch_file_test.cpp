@@ -54,6 +54,11 @@ TEST(BatchFile, ARecordIsPutBackValueByValue) {
   for (const auto& [record, lines] : rows) {
     EXPECT_EQ(buildRestoreBatch(record, "P"), "rem setting connessione P\r\n" + lines);
   }
+  EXPECT_EQ(
+      buildRestoreBatch({"LAN", false, true, {"10.0.0.5/24"}, {"10.0.0.1", "1!"}, {}, {}}, "P"),
+      std::nullopt);  // a gateway cmd would misread
+  // A static adapter's DNS servers never come from DHCP, even when it has none.
+  EXPECT_FALSE(recordOf({"LAN", false, false, {{"10.0.0.5", 24}}, {}, {}, {{}}})->dnsDaDhcp);
 }
 
 }  // namespace

@@ -51,6 +51,8 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
     return text(key, {h.text(label, GetParam()), value});
   };
   const Step proxy = [](H& x) { run(x, {pick(&H::cmbUseProxy, 0), type(&H::txtProxyPort, "80")}); };
+  const std::string wide =
+      std::string(200, 'L') + "ùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùùù";
   const std::tuple<std::string, std::vector<Step>, std::string> rows[] = {
       {"LAN", {type(&H::txtIP, "1.2.3")}, bad("BADADDRESS", "IP", "1.2.3")},
       {"LAN", {type(&H::txtMask, "255.0.255.0")}, bad("BADADDRESS", "MASK", "255.0.255.0")},
@@ -67,6 +69,7 @@ TEST_P(Apply, RefusesWhatNetshOrTheRegistryCouldNotTakeBeforeWritingAnything) {
       {"   ", {}, text("NOINTERFACE")},
       {"LAN\\", {}, text("BATCHCHARS")},
       {std::string(256, 'L'), {}, text("BATCHTOOLONG")},
+      {wide, {}, text("UNKNOWNADAPTER", {wide, "\"LAN\""})},  // 255 characters, not bytes
       {"WLAN", {}, text("UNKNOWNADAPTER", {"WLAN", "\"LAN\""})},
       {"V%OS%x", {}, text("BATCHFOLDER", {"C:\\V%OS%x\\"})},  // a folder cmd would expand
   };

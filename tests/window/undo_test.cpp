@@ -25,7 +25,7 @@ NetworkAdapter leased() {
 
 void before(Harness& x) {
   x.adapters.adapters = Adapters{leased()};
-  x.registry.values = {{"ProxyEnable", {4, {1, 0, 0, 0}}},
+  x.registry.values = {{"ProxyEnable", {4, {1, 0, 0, 1}}},
                        {"ProxyServer", {1, {'o', ':', '1', 0}}}};
 }
 
@@ -36,7 +36,7 @@ TEST_P(Undo, EachApplyRecordsWhatWasThereAndRestorePreviousPutsItBackThenForward
   EXPECT_EQ(h.files.files[kRecord],
             lines({"Veltrano undo 1", "adapter=LAN", "dhcp=1", "dnsdhcp=1",
                    "address=192.168.1.7/24", "gateway=192.168.1.1", "dns=192.168.1.1",
-                   "reg=ProxyEnable 4 01000000", "reg=ProxyServer 1 6f3a3100"}));
+                   "reg=ProxyEnable 4 01000001", "reg=ProxyServer 1 6f3a3100"}));
   h.batchEnds(Adapters{kLan});
   EXPECT_TRUE(h.cmdRipristina.enabled && h.dialogs.boxes.empty());
   h.registry.writes.clear();
@@ -47,7 +47,7 @@ TEST_P(Undo, EachApplyRecordsWhatWasThereAndRestorePreviousPutsItBackThenForward
                               "netsh interface ip set address \"LAN\" source=dhcp",
                               "netsh interface ip set dns \"LAN\" source=dhcp"}));
   EXPECT_EQ(h.registry.writes,
-            std::string("ProxyEnable 4 \1\0\0\0;ProxyServer 1 o:1\0;ProxyOverride -;", 54));
+            std::string("ProxyEnable 4 \1\0\0\1;ProxyServer 1 o:1\0;ProxyOverride -;", 54));
   h.batchEnds(Adapters{leased()});
   EXPECT_EQ(h.barStato.parts[1], text("STATUSVERIFIED", {previous, "10:42"}));
   h.cmdRipristina.click();  // the record now holds what the first undo left: the office
@@ -65,6 +65,8 @@ TEST_P(Undo, NothingToPutBackOrNoWayToRecordRefusesBeforeAnythingRuns) {
       "Veltrano undo 1\r\nadapter=LAN\r\ndhcp=2\r\n",
       "Veltrano undo 1\r\nadapter=LAN\r\ndhcp=0\r\ndnsdhcp=0\r\n",  // no address
       "Veltrano undo 1\r\nadapter=LAN\r\ndhcp=1\r\ndnsdhcp=1\r\nreg=ProxyEnable 99999999999 00\r\n",
+      "Veltrano undo 1\r\nadapter=LAN\r\ndhcp=1\r\ndnsdhcp=1\r\nreg=ProxyEnable 4 0\r\n",
+      "Veltrano undo 1\r\nadapter=LAN\r\ndhcp=1\r\nnext=1\r\n",  // a key of no record
   };
   for (const auto& record : records) {
     Harness x(file());
@@ -115,7 +117,7 @@ TEST_P(Undo, ARemoteChangeIsKeptOnlyWhenTheUserSaysSo) {
                      "if %veltrano_secondi% lss 60 goto veltrano_attesa", ":veltrano_ripristino",
                      "netsh interface ip set address \"LAN\" source=dhcp",
                      "netsh interface ip set dns \"LAN\" source=dhcp",
-                     "reg add " + kKey + " /v ProxyEnable /t REG_DWORD /d 1 /f>nul",
+                     "reg add " + kKey + " /v ProxyEnable /t REG_DWORD /d 16777217 /f>nul",
                      "reg add " + kKey + " /v ProxyServer /t REG_SZ /d \"o:1\" /f>nul",
                      "reg delete " + kKey + " /v ProxyOverride /f>nul 2>nul"}));
     x.platform.wait(1000);
